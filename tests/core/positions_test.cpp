@@ -1,7 +1,9 @@
 #include "core/positions.hpp"
 #include "startedstate.hpp"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -119,6 +121,10 @@ TEST_P(SameSkyTest, DirectionFromTheEarthAgrees) {
         EXPECT_NEAR((geoZoomed.*body).x, dx * zoomScale, 6e-6);
         EXPECT_NEAR((geoZoomed.*body).y, dy * zoomScale, 6e-6);
         EXPECT_EQ((geo.*body).z, (helio.*body).z);
+        // The latitude follows the longitude reduced to one turn, so it stays true after many.
+        const Body& p = helio.*body;
+        const double turn = std::fmod(std::fmod(p.lon, 360.0) + 360.0, 360.0);
+        EXPECT_NEAR(p.lat, p.incl * std::sin((turn - p.lon0) * std::numbers::pi / 180.0), 2e-6);
     }
 }
 INSTANTIATE_TEST_SUITE_P(Times, SameSkyTest,
