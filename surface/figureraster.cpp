@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace vantor {
 
@@ -133,23 +132,51 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
     const i64 w = penWidth;
     const i64 offset = -(w - 1) / 2;
 
-    // Minor coordinate at step s: the nearest pixel to the ideal line, halves rounded up.
-    auto minorAt = [&](i64 s) {
-        return steps == 0 ? minor0 : minor0 + floorDiv(2 * s * minorDelta + steps, 2 * steps);
-    };
-    auto isOn = [&](i64 s) { return !dotted || s % (2 * w) == 0; };
-
     const i64 major1 = major0 + majorDelta;
     const i64 from = std::max<i64>(std::min(major0, major1) + offset, 0);
     const i64 to = std::min<i64>(std::max(major0, major1) + offset + w - 1, majorSize - 1);
+    if (from > to) {
+        return;
+    }
+
+    // Steps whose pen square can reach the surface, with their minor coordinates: the nearest
+    // pixel to the ideal line, halves rounded up, i.e. minor0 + floor((2 s dn + n) / 2n). Kept
+    // as quotient and remainder so that each further step costs an addition.
+    const i64 stepFrom =
+        std::max<i64>(direction > 0 ? from - offset - w + 1 - major0 : major0 - (to - offset), 0);
+    const i64 stepTo =
+        std::min(direction > 0 ? to - offset - major0 : major0 - (from - offset - w + 1), steps);
+    if (stepFrom > stepTo) {
+        return;
+    }
+    m_lineMinors.resize(static_cast<std::size_t>(stepTo - stepFrom + 1));
+    const i64 divisor = std::max<i64>(2 * steps, 1);
+    const i64 increment = 2 * minorDelta;
+    i64 quotient = floorDiv(2 * stepFrom * minorDelta + steps, divisor);
+    i64 remainder = 2 * stepFrom * minorDelta + steps - quotient * divisor;
+    for (std::size_t i = 0; i < m_lineMinors.size(); ++i) {
+        m_lineMinors[i] = minor0 + quotient;
+        remainder += increment;
+        if (remainder >= divisor) {
+            remainder -= divisor;
+            ++quotient;
+        } else if (remainder < 0) {
+            remainder += divisor;
+            --quotient;
+        }
+    }
+    auto minorAt = [&](i64 s) { return m_lineMinors[static_cast<std::size_t>(s - stepFrom)]; };
+    const auto period = static_cast<std::uint32_t>(2 * w);
+    auto isOn = [&](i64 s) { return !dotted || static_cast<std::uint32_t>(s) % period == 0; };
+
     for (i64 m = from; m <= to; ++m) {
         // The steps whose pen square covers major coordinate m form one window of at most w
         // steps. Consecutive squares overlap, and a dotted pen has at most one step on in such
         // a window, so the union along the minor axis is one interval.
         i64 s0 = direction > 0 ? m - offset - w + 1 - major0 : major0 - (m - offset);
         i64 s1 = direction > 0 ? m - offset - major0 : major0 - (m - offset - w + 1);
-        s0 = std::max<i64>(s0, 0);
-        s1 = std::min(s1, steps);
+        s0 = std::max(s0, stepFrom);
+        s1 = std::min(s1, stepTo);
         i64 firstOn = -1;
         i64 lastOn = -1;
         for (i64 s = s0; s <= s1; ++s) {
@@ -180,18 +207,18 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
     }
 }
 
-void FigureRaster::addDottedArc(i64 y, i64 x0, i64 x1, i64 cx, i64 cy, double arcUnit) {
+void FigureRaster::addDottedArc(i64 y, i64 x0, i64 x1, i64 cx, i64 cy, i64 dash) {
     x0 = std::max<i64>(x0, 0);
     x1 = std::min<i64>(x1, m_width - 1);
+    const i64 dy = std::abs(y - cy);
     i64 runStart = -1;
     for (i64 x = x0; x <= x1 + 1; ++x) {
         bool on = false;
         if (x <= x1) {
-            double angle = std::atan2(static_cast<double>(cy - y), static_cast<double>(x - cx));
-            if (angle < 0.0) {
-                angle += 2.0 * std::numbers::pi;
-            }
-            on = std::fmod(std::floor(angle * arcUnit), 2.0) == 0.0;
+            // The outline steps along the shorter offset from the centre within each eighth.
+            const i64 dx = std::abs(x - cx);
+            const i64 step = std::min(dx, dy);
+            on = ((dash == 1 ? step : step / dash) & 1) == 0;
         }
         if (on && runStart < 0) {
             runStart = x;
@@ -236,14 +263,12 @@ void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, boo
         return m_halfWidths[static_cast<std::size_t>(row - firstRow)];
     };
 
-    // Dot index per pixel of arc at the nominal radius: one dash is penWidth pixels long.
-    const double arcUnit = std::max(radius, 0.5) / penWidth;
     auto outline = [&](i64 row, i64 x0, i64 x1) {
         if (x0 > x1) {
             return;
         }
         if (dotted) {
-            addDottedArc(row, x0, x1, cx, cy, arcUnit);
+            addDottedArc(row, x0, x1, cx, cy, depth);
         } else {
             addSpan(row, x0, x1, Ink::Pen);
         }

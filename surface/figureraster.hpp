@@ -43,19 +43,22 @@ public:
     // The outline is the band penWidth pixels deep along the edge of the disc of pixels whose
     // offset (dx, dy) from the centre pixel has dx^2 + dy^2 <= r^2 + r, with
     // r = radius + (penWidth - 1) / 2, so the figure is symmetric and exactly round on screen.
-    // The dotted pattern runs along the arc at the nominal radius, counter-clockwise from the
-    // point straight right of the centre.
+    // The dotted pattern starts with a dot at the points right of, above, left of and below the
+    // centre and alternates along each eighth of the outline, one step per row near the left
+    // and right and one per column near the top and bottom, so it is symmetric and costs no
+    // trigonometry.
     void addCircle(PixelPoint centre, double radius, int penWidth, bool dotted, bool filled);
 
 private:
     void addSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, Ink ink);
     void addDottedArc(std::int64_t y, std::int64_t x0, std::int64_t x1, std::int64_t cx,
-                      std::int64_t cy, double arcUnit);
+                      std::int64_t cy, std::int64_t dash);
 
     int m_width{0};
     int m_height{0};
     std::vector<PixelSpan> m_spans;
     std::vector<std::int64_t> m_halfWidths; // per-row half widths of the current disc
+    std::vector<std::int64_t> m_lineMinors; // minor coordinate per step of the current line
 };
 
 } // namespace vantor

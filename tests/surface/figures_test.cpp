@@ -1,3 +1,4 @@
+#include "randomfigures.hpp"
 #include "surface/surface.hpp"
 
 #include <QColor>
@@ -5,6 +6,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 
 namespace vantor {
 namespace {
@@ -122,6 +124,25 @@ TEST(SurfaceClipping, FiguresAreCutAtEveryEdgeAndNeverWrap) {
     }
 }
 
+// Cutting a figure at the edges must not move any of its pixels: a small surface shows exactly
+// the matching part of the same figure drawn on a larger one.
+TEST(SurfaceClipping, TheVisiblePartOfAFigureIsTheSameOnALargerSurface) {
+    std::mt19937 random(99);
+    for (int i = 0; i < 300; ++i) {
+        test::RandomFigure f = test::randomFigure(random, 0, 0, 60, 40);
+        Surface small(60, 40);
+        f.draw(small, DrawMode::Copy);
+        Surface large(260, 240);
+        f.x1 += 100;
+        f.y1 += 100;
+        f.x2 += 100;
+        f.y2 += 100;
+        f.draw(large, DrawMode::Copy);
+        ASSERT_EQ(small.Image(), large.Image().copy(100, 100, 60, 40))
+            << "figure " << i << " kind " << f.kind;
+    }
+}
+
 TEST(SurfaceClipping, HugeAndUndefinedFiguresFinishAndStayInside) {
     Surface surface(223, 224);
     surface.setScaleHeight(6.0F);
@@ -227,7 +248,7 @@ TEST(SurfaceDotted, CirclesHaveGapsAndTheSamePatternEveryTime) {
     const int full = changedPixels(solid.Image(), Surface(120, 120).Image());
     EXPECT_GT(dotted, full / 3);
     EXPECT_LT(dotted, 2 * full / 3);
-    // The pattern starts on at the point straight right of the centre.
+    // The pattern starts with a dot straight right of the centre.
     EXPECT_NE(first.Image().pixel(100, 60), kWhite);
 }
 
