@@ -1,0 +1,144 @@
+// Cost of drawing and erasing one figure, as a ratio to one plain copy of the surface's pixels
+// measured in the same run: a timer tick draws some thirty figures, each should stay well below it.
+#include "surface/surface.hpp"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+enum class View { Plan, Sky };
+
+vantor::Surface makeSurface(View view) {
+    if (view == View::Plan) {
+        vantor::Surface plan(223, 224);
+        plan.setScaleHeight(6.0F);
+        plan.setScaleTop(-3.0F);
+        plan.setScaleWidth(6.0F);
+        plan.setScaleLeft(-3.0F);
+        return plan;
+    }
+    vantor::Surface sky(471, 159);
+    sky.setScaleHeight(50.0F);
+    sky.setScaleTop(-25.0F);
+    sky.setScaleWidth(360.0F);
+    sky.setScaleLeft(0.0F);
+    return sky;
+}
+
+// Nanoseconds of one memcpy of the surface's image bytes: the best of several batches.
+double copyNanoseconds(const vantor::Surface& surface) {
+    const QImage& image = surface.Image();
+    const auto bytes = static_cast<std::size_t>(image.sizeInBytes());
+    std::vector<unsigned char> target(bytes);
+    double best = 1e300;
+    for (int batch = 0; batch < 20; ++batch) {
+        constexpr int kCopies = 200;
+        const auto start = Clock::now();
+        for (int i = 0; i < kCopies; ++i) {
+            std::memcpy(target.data(), image.constBits(), bytes);
+            benchmark::DoNotOptimize(target.data());
+            benchmark::ClobberMemory();
+        }
+        const std::chrono::duration<double, std::nano> spent = Clock::now() - start;
+        best = std::min(best, spent.count() / kCopies);
+    }
+    return best;
+}
+
+template <typename Draw>
+void measure(benchmark::State& state, vantor::Surface& surface, Draw draw) {
+    const double copy = copyNanoseconds(surface);
+    const auto start = Clock::now();
+    for (auto _ : state) {
+        draw();
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+    const std::chrono::duration<double, std::nano> spent = Clock::now() - start;
+    const double perIteration = spent.count() / static_cast<double>(state.iterations());
+    state.counters["copy_ns"] = copy;
+    state.counters["ratio_to_copy"] = perIteration / copy;
+}
+
+View viewOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? View::Plan : View::Sky;
+}
+
+// A body marker: a filled disc with the exclusive-or pen, drawn and erased.
+void BM_FilledDisc(benchmark::State& state) {
+    const View view = viewOf(state);
+    vantor::Surface surface = makeSurface(view);
+    surface.setDrawMode(vantor::DrawMode::Xor);
+    surface.setFillStyle(vantor::FillStyle::Solid);
+    surface.setFillColor(0x0000FF);
+    surface.setDrawWidth(view == View::Sky ? 2 : 1);
+    const double x = view == View::Plan ? 1.0 : 200.0;
+    const double radius = view == View::Plan ? 0.3 : 7.2;
+    measure(state, surface, [&] {
+        surface.Circle(x, 0.2, radius, 0x0000FF);
+        surface.Circle(x, 0.2, radius, 0x0000FF);
+    });
+}
+
+// An orbit: a dotted circle of a radius like the geocentric deferent's.
+void BM_DottedCircle(benchmark::State& state) {
+    const View view = viewOf(state);
+    vantor::Surface surface = makeSurface(view);
+    surface.setDrawMode(vantor::DrawMode::Xor);
+    surface.setDrawStyle(vantor::DrawStyle::Dotted);
+    surface.setFillStyle(vantor::FillStyle::Transparent);
+    const double x = view == View::Plan ? 0.1 : 180.0;
+    const double radius = view == View::Plan ? 1.8 : 40.0;
+    measure(state, surface, [&] {
+        surface.Circle(x, 0.1, radius, 0xFFFFFF);
+        surface.Circle(x, 0.1, radius, 0xFFFFFF);
+    });
+}
+
+// A line of sight or grid line, dotted, across most of the view.
+void BM_DottedLine(benchmark::State& state) {
+    const View view = viewOf(state);
+    vantor::Surface surface = makeSurface(view);
+    surface.setDrawMode(vantor::DrawMode::Xor);
+    surface.setDrawStyle(vantor::DrawStyle::Dotted);
+    const double x1 = view == View::Plan ? 2.4 : 0.0;
+    const double y1 = view == View::Plan ? -1.8 : -10.0;
+    const double x2 = view == View::Plan ? -1.0 : 360.0;
+    const double y2 = view == View::Plan ? 0.3 : 12.0;
+    measure(state, surface, [&] {
+        surface.Line(x1, y1, x2, y2, 0xFFFFFF);
+        surface.Line(x1, y1, x2, y2, 0xFFFFFF);
+    });
+}
+
+// A trail dot two pixels across.
+void BM_Dot(benchmark::State& state) {
+    vantor::Surface surface = makeSurface(viewOf(state));
+    surface.setDrawMode(vantor::DrawMode::Xor);
+    surface.setDrawWidth(2);
+    measure(state, surface, [&] {
+        surface.PSet(0.5, 0.5, 0x00FFFF);
+        surface.PSet(0.5, 0.5, 0x00FFFF);
+    });
+}
+
+void BM_Cls(benchmark::State& state) {
+    vantor::Surface surface = makeSurface(viewOf(state));
+    measure(state, surface, [&] { surface.Cls(); });
+}
+
+// Argument 0: the plan view (223 x 224), 1: the sky view (471 x 159).
+BENCHMARK(BM_FilledDisc)->Arg(0)->Arg(1);
+BENCHMARK(BM_DottedCircle)->Arg(0)->Arg(1);
+BENCHMARK(BM_DottedLine)->Arg(0)->Arg(1);
+BENCHMARK(BM_Dot)->Arg(0)->Arg(1);
+BENCHMARK(BM_Cls)->Arg(0)->Arg(1);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,302 @@
+#include "figureraster.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vantor {
+
+namespace {
+
+using i64 = std::int64_t;
+
+// Segments are cut to this box (in pixels) before they are digitised, so that the integer
+// arithmetic below cannot overflow; the surface lies far inside it.
+constexpr double kLineBox = 134217728.0; // 2^27
+// Beyond this many pixels a double no longer resolves single pixels; such circles are not drawn.
+constexpr double kCircleLimit = 1125899906842624.0; // 2^50
+
+[[nodiscard]] i64 floorDiv(i64 numerator, i64 positiveDenominator) {
+    i64 quotient = numerator / positiveDenominator;
+    if (numerator % positiveDenominator != 0 && numerator < 0) {
+        --quotient;
+    }
+    return quotient;
+}
+
+[[nodiscard]] bool isFinite(PixelPoint p) {
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+// Cuts the segment to the square [-kLineBox, kLineBox]^2; false if nothing of it lies inside.
+[[nodiscard]] bool clipToBox(PixelPoint& first, PixelPoint& last) {
+    const double dx = last.x - first.x;
+    const double dy = last.y - first.y;
+    if (!std::isfinite(dx) || !std::isfinite(dy)) {
+        return false;
+    }
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {first.x + kLineBox, kLineBox - first.x, first.y + kLineBox,
+                         kLineBox - first.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) {
+                return false;
+            }
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0.0) {
+            if (r > t1) {
+                return false;
+            }
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0) {
+                return false;
+            }
+            t1 = std::min(t1, r);
+        }
+    }
+    const PixelPoint origin = first;
+    if (t0 > 0.0) {
+        first = {origin.x + t0 * dx, origin.y + t0 * dy};
+    }
+    if (t1 < 1.0) {
+        last = {origin.x + t1 * dx, origin.y + t1 * dy};
+    }
+    return true;
+}
+
+[[nodiscard]] bool needsClip(PixelPoint p) {
+    return std::abs(p.x) > kLineBox || std::abs(p.y) > kLineBox;
+}
+
+} // namespace
+
+FigureRaster::FigureRaster(int width, int height)
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)) {}
+
+void FigureRaster::addSpan(i64 y, i64 x0, i64 x1, Ink ink) {
+    if (y < 0 || y >= m_height) {
+        return;
+    }
+    x0 = std::max<i64>(x0, 0);
+    x1 = std::min<i64>(x1, m_width - 1);
+    if (x0 <= x1) {
+        m_spans.push_back({static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), ink});
+    }
+}
+
+void FigureRaster::addDot(PixelPoint point, int penWidth) {
+    if (!isFinite(point)) {
+        return;
+    }
+    const double column = ScaleMapping::pixelIndex(point.x);
+    const double row = ScaleMapping::pixelIndex(point.y);
+    // Far-away dots are rejected before the conversion to integers.
+    if (column < -8.0 || row < -8.0 || column > m_width + 8.0 || row > m_height + 8.0) {
+        return;
+    }
+    const i64 offset = -(penWidth - 1) / 2;
+    const i64 left = static_cast<i64>(column) + offset;
+    const i64 top = static_cast<i64>(row) + offset;
+    for (i64 y = top; y < top + penWidth; ++y) {
+        addSpan(y, left, left + penWidth - 1, Ink::Pen);
+    }
+}
+
+void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool dotted) {
+    if (!isFinite(first) || !isFinite(last)) {
+        return;
+    }
+    if ((needsClip(first) || needsClip(last)) && !clipToBox(first, last)) {
+        return;
+    }
+    const auto ax = static_cast<i64>(ScaleMapping::pixelIndex(first.x));
+    const auto ay = static_cast<i64>(ScaleMapping::pixelIndex(first.y));
+    const auto bx = static_cast<i64>(ScaleMapping::pixelIndex(last.x));
+    const auto by = static_cast<i64>(ScaleMapping::pixelIndex(last.y));
+
+    // Work along the major (longer) axis; ties count as horizontal.
+    const bool xMajor = std::abs(bx - ax) >= std::abs(by - ay);
+    const i64 major0 = xMajor ? ax : ay;
+    const i64 minor0 = xMajor ? ay : ax;
+    const i64 majorDelta = xMajor ? bx - ax : by - ay;
+    const i64 minorDelta = xMajor ? by - ay : bx - ax;
+    const i64 majorSize = xMajor ? m_width : m_height;
+    const i64 minorSize = xMajor ? m_height : m_width;
+    const i64 steps = std::abs(majorDelta);
+    const i64 direction = majorDelta < 0 ? -1 : 1;
+    const i64 w = penWidth;
+    const i64 offset = -(w - 1) / 2;
+
+    const i64 major1 = major0 + majorDelta;
+    const i64 from = std::max<i64>(std::min(major0, major1) + offset, 0);
+    const i64 to = std::min<i64>(std::max(major0, major1) + offset + w - 1, majorSize - 1);
+    if (from > to) {
+        return;
+    }
+
+    // Steps whose pen square can reach the surface, with their minor coordinates: the nearest
+    // pixel to the ideal line, halves rounded up, i.e. minor0 + floor((2 s dn + n) / 2n). Kept
+    // as quotient and remainder so that each further step costs an addition.
+    const i64 stepFrom =
+        std::max<i64>(direction > 0 ? from - offset - w + 1 - major0 : major0 - (to - offset), 0);
+    const i64 stepTo =
+        std::min(direction > 0 ? to - offset - major0 : major0 - (from - offset - w + 1), steps);
+    if (stepFrom > stepTo) {
+        return;
+    }
+    m_lineMinors.resize(static_cast<std::size_t>(stepTo - stepFrom + 1));
+    const i64 divisor = std::max<i64>(2 * steps, 1);
+    const i64 increment = 2 * minorDelta;
+    i64 quotient = floorDiv(2 * stepFrom * minorDelta + steps, divisor);
+    i64 remainder = 2 * stepFrom * minorDelta + steps - quotient * divisor;
+    for (std::size_t i = 0; i < m_lineMinors.size(); ++i) {
+        m_lineMinors[i] = minor0 + quotient;
+        remainder += increment;
+        if (remainder >= divisor) {
+            remainder -= divisor;
+            ++quotient;
+        } else if (remainder < 0) {
+            remainder += divisor;
+            --quotient;
+        }
+    }
+    auto minorAt = [&](i64 s) { return m_lineMinors[static_cast<std::size_t>(s - stepFrom)]; };
+    const auto period = static_cast<std::uint32_t>(2 * w);
+    auto isOn = [&](i64 s) { return !dotted || static_cast<std::uint32_t>(s) % period == 0; };
+
+    for (i64 m = from; m <= to; ++m) {
+        // The steps whose pen square covers major coordinate m form one window of at most w
+        // steps. Consecutive squares overlap, and a dotted pen has at most one step on in such
+        // a window, so the union along the minor axis is one interval.
+        i64 s0 = direction > 0 ? m - offset - w + 1 - major0 : major0 - (m - offset);
+        i64 s1 = direction > 0 ? m - offset - major0 : major0 - (m - offset - w + 1);
+        s0 = std::max(s0, stepFrom);
+        s1 = std::min(s1, stepTo);
+        i64 firstOn = -1;
+        i64 lastOn = -1;
+        for (i64 s = s0; s <= s1; ++s) {
+            if (isOn(s)) {
+                if (firstOn < 0) {
+                    firstOn = s;
+                }
+                lastOn = s;
+            }
+        }
+        if (firstOn < 0) {
+            continue;
+        }
+        const i64 n0 = minorAt(firstOn);
+        const i64 n1 = minorAt(lastOn);
+        const i64 lo = std::max<i64>(std::min(n0, n1) + offset, 0);
+        const i64 hi = std::min<i64>(std::max(n0, n1) + offset + w - 1, minorSize - 1);
+        if (lo > hi) {
+            continue;
+        }
+        if (xMajor) {
+            for (i64 y = lo; y <= hi; ++y) {
+                addSpan(y, m, m, Ink::Pen);
+            }
+        } else {
+            addSpan(m, lo, hi, Ink::Pen);
+        }
+    }
+}
+
+void FigureRaster::addDottedArc(i64 y, i64 x0, i64 x1, i64 cx, i64 cy, i64 dash) {
+    x0 = std::max<i64>(x0, 0);
+    x1 = std::min<i64>(x1, m_width - 1);
+    const i64 dy = std::abs(y - cy);
+    i64 runStart = -1;
+    for (i64 x = x0; x <= x1 + 1; ++x) {
+        bool on = false;
+        if (x <= x1) {
+            // The outline steps along the shorter offset from the centre within each eighth.
+            const i64 dx = std::abs(x - cx);
+            const i64 step = std::min(dx, dy);
+            on = ((dash == 1 ? step : step / dash) & 1) == 0;
+        }
+        if (on && runStart < 0) {
+            runStart = x;
+        } else if (!on && runStart >= 0) {
+            addSpan(y, runStart, x - 1, Ink::Pen);
+            runStart = -1;
+        }
+    }
+}
+
+void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, bool dotted,
+                             bool filled) {
+    radius = std::abs(radius);
+    if (!isFinite(centre) || !std::isfinite(radius) || std::abs(centre.x) > kCircleLimit ||
+        std::abs(centre.y) > kCircleLimit || radius > kCircleLimit) {
+        return;
+    }
+    const auto cx = static_cast<i64>(ScaleMapping::pixelIndex(centre.x));
+    const auto cy = static_cast<i64>(ScaleMapping::pixelIndex(centre.y));
+    const i64 depth = penWidth;
+    const double outer = radius + (penWidth - 1) / 2.0;
+    const double reach = outer * outer + outer;
+    const auto extent = static_cast<i64>(std::floor(std::sqrt(reach)));
+    if (cx + extent < 0 || cx - extent >= m_width) {
+        return;
+    }
+    const i64 rowFrom = std::max<i64>(cy - extent, 0);
+    const i64 rowTo = std::min<i64>(cy + extent, m_height - 1);
+    if (rowFrom > rowTo) {
+        return;
+    }
+
+    // Half widths of the disc's rows, with depth extra rows either side for the erosion below.
+    const i64 firstRow = rowFrom - depth;
+    m_halfWidths.resize(static_cast<std::size_t>(rowTo - rowFrom + 1 + 2 * depth));
+    for (std::size_t i = 0; i < m_halfWidths.size(); ++i) {
+        const auto dy = static_cast<double>(firstRow + static_cast<i64>(i) - cy);
+        const double room = reach - dy * dy;
+        m_halfWidths[i] = room < 0.0 ? -1 : static_cast<i64>(std::floor(std::sqrt(room)));
+    }
+    auto halfWidth = [&](i64 row) {
+        return m_halfWidths[static_cast<std::size_t>(row - firstRow)];
+    };
+
+    auto outline = [&](i64 row, i64 x0, i64 x1) {
+        if (x0 > x1) {
+            return;
+        }
+        if (dotted) {
+            addDottedArc(row, x0, x1, cx, cy, depth);
+        } else {
+            addSpan(row, x0, x1, Ink::Pen);
+        }
+    };
+
+    for (i64 row = rowFrom; row <= rowTo; ++row) {
+        const i64 half = halfWidth(row);
+        if (half < 0) {
+            continue;
+        }
+        // The inside is the disc eroded depth times by the four-neighbour cross, i.e. the pixels
+        // whose diamond of radius depth lies in the disc; the outline is the rest.
+        i64 inner = half - depth;
+        for (i64 d = 1; d <= depth; ++d) {
+            const i64 reachLeft = depth - d;
+            inner =
+                std::min({inner, halfWidth(row - d) - reachLeft, halfWidth(row + d) - reachLeft});
+        }
+        if (inner < 0) {
+            outline(row, cx - half, cx + half);
+            continue;
+        }
+        outline(row, cx - half, cx - inner - 1);
+        if (filled) {
+            addSpan(row, cx - inner, cx + inner, Ink::Fill);
+        }
+        outline(row, cx + inner + 1, cx + half);
+    }
+}
+
+} // namespace vantor

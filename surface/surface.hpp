@@ -1,0 +1,93 @@
+#pragma once
+
+#include "color.hpp"
+#include "figureraster.hpp"
+#include "scalemapping.hpp"
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace vantor {
+
+enum class DrawMode { Copy, Xor };
+enum class DrawStyle { Solid, Dotted };
+enum class FillStyle { Solid, Transparent };
+
+// One picture surface of the window: a fixed-size 32-bit image over a background picture, drawn
+// on in user coordinates with a pen whose state stays until changed.
+//
+// Every figure is rasterised into its set of pixels first and then combined with the image in one
+// pass, each pixel exactly once. With the exclusive-or pen, drawing an identical figure twice
+// therefore restores every pixel, whatever lies beneath and whatever else was drawn in between;
+// this is how the views move and erase their figures.
+class Surface {
+public:
+    // The surface takes its size from the background picture.
+    explicit Surface(const QImage& background);
+    // A white surface of the given size in pixels.
+    explicit Surface(int width, int height);
+
+    [[nodiscard]] int width() const { return m_image.width(); }
+    [[nodiscard]] int height() const { return m_image.height(); }
+    [[nodiscard]] const ScaleMapping& mapping() const { return m_mapping; }
+
+    void setScaleLeft(float left) { m_mapping.setScaleLeft(left); }
+    void setScaleTop(float top) { m_mapping.setScaleTop(top); }
+    void setScaleWidth(float width) { m_mapping.setScaleWidth(width); }
+    void setScaleHeight(float height) { m_mapping.setScaleHeight(height); }
+
+    void setDrawMode(DrawMode mode) { m_drawMode = mode; }
+    // Pen widths outside 1..4 pixels are clamped into that range.
+    void setDrawWidth(int width);
+    void setDrawStyle(DrawStyle style) { m_drawStyle = style; }
+    void setFillStyle(FillStyle style) { m_fillStyle = style; }
+    void setFillColor(Color color) { m_fillColor = color; }
+    [[nodiscard]] DrawMode drawMode() const { return m_drawMode; }
+    [[nodiscard]] int drawWidth() const { return m_drawWidth; }
+    [[nodiscard]] DrawStyle drawStyle() const { return m_drawStyle; }
+    [[nodiscard]] FillStyle fillStyle() const { return m_fillStyle; }
+    [[nodiscard]] Color fillColor() const { return m_fillColor; }
+
+    // Radius in horizontal user units; the circle is round on screen whatever the two scales.
+    // With a solid fill style the inside takes the fill colour and the outline the given colour.
+    void Circle(double x, double y, double radius, Color color);
+    void Line(double x1, double y1, double x2, double y2, Color color);
+    // A square dot drawWidth() pixels across.
+    void PSet(double x, double y, Color color);
+    // Back to the background picture.
+    void Cls();
+
+    // The current content. Keeping a copy of it makes the next drawing copy the pixels once.
+    [[nodiscard]] const QImage& Image() const { return m_image; }
+    [[nodiscard]] const QImage& Picture() const { return m_picture; }
+    // A new background, cut to the surface size (any part it does not cover is white); the
+    // surface is cleared to it.
+    void setPicture(const QImage& picture);
+    // The current content becomes the background that Cls returns to.
+    void keepImageAsPicture();
+
+    // Writes Picture() as a Windows bitmap. Returns nothing on success, otherwise a message
+    // saying what failed; an existing file of that name is then left as it was.
+    [[nodiscard]] std::optional<QString> savePicture(const QString& fileName) const;
+
+    // Grows whenever the pixels of Image() may have changed.
+    [[nodiscard]] std::uint64_t changeCount() const { return m_changeCount; }
+
+private:
+    void applyFigure(Color penColor);
+
+    QImage m_image;
+    QImage m_picture;
+    ScaleMapping m_mapping;
+    FigureRaster m_raster;
+    DrawMode m_drawMode{DrawMode::Copy};
+    DrawStyle m_drawStyle{DrawStyle::Solid};
+    FillStyle m_fillStyle{FillStyle::Transparent};
+    int m_drawWidth{1};
+    Color m_fillColor{0};
+    std::uint64_t m_changeCount{0};
+};
+
+} // namespace vantor
