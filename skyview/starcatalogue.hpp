@@ -1,0 +1,69 @@
+#pragma once
+// Reading the star catalogue "vantor.csv" into the star table.
+//
+// File format: plain text, one record per line, seven comma-separated fields in the order
+//   name, ra (hours), dec (degrees), eclLon (degrees), eclLat (degrees), mag, note
+// The first line is a header record: it is stored at index 0 and never plotted.
+//
+// Lexical rules:
+// - Lines end with CR LF, LF or CR; a last line without a line end is read. Lines that are empty
+//   or hold only spaces and tabs carry no record and are skipped. A UTF-8 byte order mark at the
+//   start of the file is ignored.
+// - One line is one record. A line with other than seven fields is left out and counted; it does
+//   not spill into the next line. We chose this over reading the file as one stream of fields
+//   because with a stream a single damaged line would shift every later record by a field and
+//   spoil the rest of the file, while here it costs just that line. This also covers a file that
+//   ends in the middle of a record.
+// - Spaces and tabs around a field are ignored. A field may be quoted ("...", with "" for one
+//   quote) to hold commas; a quote cannot span lines. A line with an unclosed quote, or with text
+//   after a closing quote, is left out and counted.
+// - Number fields are decimal numbers: an optional sign, digits with an optional point and an
+//   optional exponent ("-16.71611", "+5", ".5", "1e2"). The whole trimmed field must be the
+//   number, and it must be finite as a 32-bit float; anything else (empty, "abc", "1.5x", "inf",
+//   "nan", "1e99") leaves the record out and is counted.
+// - The header line is taken as it is: number fields that are not numbers become 0, missing
+//   fields stay empty, extra fields are ignored. It is never plotted, so nothing is lost.
+// - Records beyond the table's size are left out and counted.
+// Any byte sequence is accepted (NUL bytes, invalid UTF-8): it is only text that is probably not
+// numbers. Reading takes time linear in the size of the text.
+
+#include "core/star.hpp"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vantor {
+
+// What one load stored and what it left out.
+struct CatalogueReport {
+    std::int16_t starCount{-1}; // index of the last record stored; -1 when none was
+    int stored{};               // records stored from index 0
+    int leftOutMalformed{};     // records left out because they were incomplete or not numbers
+    int leftOutOverflow{};      // well-formed records left out because the table was full
+};
+
+// Why a catalogue file could not be read at all.
+struct CatalogueError {
+    std::string message;
+};
+
+// The largest catalogue file loadStarFile reads (64 MiB), far above any real catalogue.
+inline constexpr std::uintmax_t kMaxCatalogueBytes = std::uintmax_t{64} * 1024 * 1024;
+
+// A one-line message for the user about the records left out; empty when none was.
+[[nodiscard]] std::string describe(const CatalogueReport& report, std::string_view fileName);
+
+// Parses the whole text and stores its records into stars from index 0, never past stars.size()
+// nor past kStarTableSize records. Records above the new count keep what they held.
+[[nodiscard]] CatalogueReport readStarCatalogue(std::string_view text, std::vector<Star>& stars);
+
+// Reads the file and its records into stars. A file that cannot be read returns a message naming
+// it and the reason, and leaves stars unchanged.
+[[nodiscard]] std::variant<CatalogueReport, CatalogueError>
+loadStarFile(const std::filesystem::path& path, std::vector<Star>& stars);
+
+} // namespace vantor
