@@ -13,3 +13,6 @@ ctest --preset dev -j2
 [ -f build/asan/build.ninja ] || cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan -j2
+
+# The star-catalogue reader under the coverage-guided fuzzer.
+scripts/fuzz.sh
