@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+// The pictures the window carries at start, loaded from the resources compiled into
+// vantor_assets. Every image comes back in QImage::Format_RGB32, ready to be a surface's
+// background or a button's face.
+namespace vantor {
+
+// The clock-button faces; the two greyed run faces stand in while that direction runs.
+enum class Face {
+    Reset,
+    StepBack,
+    RunBack,
+    Stop,
+    RunForward,
+    StepForward,
+    RunBackGrey,
+    RunForwardGrey
+};
+
+// 223 x 224: the plan view's background, a black disc with the month names inside its rim.
+[[nodiscard]] QImage monthDial();
+
+// 217 x 217: the black disc shown while the plan view is off.
+[[nodiscard]] QImage plainDisc();
+
+// 471 x 159: the sky view's background, star dots and a dotted dark-blue line at x = 118.
+[[nodiscard]] QImage starField();
+
+// The face of one clock button, 38 to 41 pixels wide and 23 or 24 high.
+[[nodiscard]] QImage buttonFace(Face face);
+
+// The window icon in 32, 48, 64, 128 and 256 pixels. Needs a QGuiApplication.
+[[nodiscard]] QIcon appIcon();
+
+} // namespace vantor
