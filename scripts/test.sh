@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the unit, scenario, window and
-# end-to-end suites, then the same suites under the address and undefined-behaviour sanitizers.
+# Installs what is missing, builds, and runs every test: the unit and scenario suites, the
+# star-catalogue reader under the fuzzer, then the suites again under the address and
+# undefined-behaviour sanitizers (whose summary is the last thing printed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -10,9 +11,9 @@ export QT_QPA_PLATFORM=offscreen
 cmake --build --preset dev
 ctest --preset dev -j2
 
+# The star-catalogue reader under the coverage-guided fuzzer (clang, libFuzzer).
+scripts/fuzz.sh
+
 [ -f build/asan/build.ninja ] || cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan -j2
-
-# The star-catalogue reader under the coverage-guided fuzzer.
-scripts/fuzz.sh
