@@ -44,6 +44,8 @@ QImage buttonFace(Face face) {
         return load("runback_grey.png");
     case Face::RunForwardGrey:
         return load("runforward_grey.png");
+    case Face::None:
+        break;
     }
     return {};
 }

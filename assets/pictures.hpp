@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/face.hpp"
+
 #include <QIcon>
 #include <QImage>
 
@@ -7,18 +9,6 @@
 // vantor_assets. Every image comes back in QImage::Format_RGB32, ready to be a surface's
 // background or a button's face.
 namespace vantor {
-
-// The clock-button faces; the two greyed run faces stand in while that direction runs.
-enum class Face {
-    Reset,
-    StepBack,
-    RunBack,
-    Stop,
-    RunForward,
-    StepForward,
-    RunBackGrey,
-    RunForwardGrey
-};
 
 // 223 x 224: the plan view's background, a black disc with the month names inside its rim.
 [[nodiscard]] QImage monthDial();
