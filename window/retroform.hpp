@@ -1,0 +1,112 @@
+#pragma once
+
+#include "core/simstate.hpp"
+#include "planview/planview.hpp"
+#include "skyview/skyview.hpp"
+#include "surface/surface.hpp"
+#include "window/controlboxes.hpp"
+#include "window/controls.hpp"
+
+#include <QImage>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace vantor {
+
+// What the window's logic needs from the desktop: month names in the user's language, a modal
+// message box, and ending the program. Each has a plain default so the logic runs headless.
+struct Platform {
+    enum class Icon { Information, Warning };
+
+    // The full name of month 1..12.
+    std::function<std::string(unsigned month)> monthName;
+    // A modal box with a title, a text of one or more lines (joined by CR LF) and one OK button.
+    std::function<void(Icon icon, const std::string& title, const std::string& text)> message;
+    std::function<void()> quit;
+};
+
+// The main window's logic without widgets: the simulation state, the two drawing surfaces and
+// their views, every control with its event action, start-up and the full redraw.
+class RetroForm {
+public:
+    // The backgrounds default to the month dial and the star field the window carries.
+    explicit RetroForm(Platform platform = {});
+    RetroForm(Platform platform, const QImage& planBackground, const QImage& skyBackground);
+    RetroForm(const RetroForm&) = delete;
+    RetroForm& operator=(const RetroForm&) = delete;
+    RetroForm(RetroForm&&) = delete;
+    RetroForm& operator=(RetroForm&&) = delete;
+    ~RetroForm() = default;
+
+    // Sets the caption, flags, clock and bodies, both views' scales, and draws both views once.
+    // The clock is left stopped.
+    void startUp();
+
+    // One tick of the 100 ms timer.
+    void timerTick();
+
+    // Where the catalogue commands look when the current folder holds no "vantor.csv".
+    void setShippedCatalogue(std::filesystem::path path) { m_shippedCatalogue = std::move(path); }
+
+    [[nodiscard]] Controls& controls() { return m_controls; }
+    [[nodiscard]] const SimState& state() const { return m_state; }
+    [[nodiscard]] Surface& planSurface() { return m_planSurface; }
+    [[nodiscard]] Surface& skySurface() { return m_skySurface; }
+    [[nodiscard]] const PlanView& planViewRoom() const { return m_plan; }
+    [[nodiscard]] const SkyView& skyViewRoom() const { return m_sky; }
+
+    // Erases every figure of both views through its own routine, leaving the trail dots, stars
+    // and grids; used by tests and checks to see that nothing stray is left on a surface.
+    void eraseAllFigures();
+
+    // The routines the actions are made of, open for tests and benchmarks.
+    void stepClock();
+    void redrawAll();
+
+private:
+    void wireClock();
+    void wireModels();
+    void wirePanel();
+    void wireSkyCommands();
+    void wireMenus();
+    void wireHints();
+
+    void initFlags();
+    void initClock();
+
+    void resetImages();
+    [[nodiscard]] std::string dateLabel(double dayNumber) const;
+    void writeDateLabel();
+    void chooseModel(int index);
+
+    void drawEarthBody(bool show);
+    void drawSunBody(bool show);
+    void drawInterBody(bool show);
+    void drawSuperBody(bool show);
+
+    void bodyBoxClicked(int row);
+    void trailBoxOff();
+    void geoZoom(float zoom);
+
+    void toggleSkyView();
+    void toggleTopView();
+    void loadAndPlotStars(bool ecliptic);
+    void saveView(Surface& surface, const char* fileName);
+    void showAbout();
+    void showTip(const std::string& text);
+    void clearTip();
+    void message(Platform::Icon icon, const std::string& title, const std::string& text);
+
+    Platform m_platform;
+    SimState m_state;
+    Controls m_controls;
+    ControlBoxes m_boxes{m_controls};
+    Surface m_planSurface;
+    Surface m_skySurface;
+    PlanView m_plan{m_state, m_boxes, m_planSurface};
+    SkyView m_sky{m_state, m_boxes, m_skySurface};
+    std::filesystem::path m_shippedCatalogue;
+};
+
+} // namespace vantor
