@@ -1,14 +1,38 @@
-// Vantor's entry point. For now it opens a placeholder that says the window is on its way.
+// Vantor's entry point: the main window over the form's logic.
+#include "window/qt/mainwindow.hpp"
+
 #include <QApplication>
-#include <QLabel>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// The catalogue shipped with the program: beside it, else where it was installed.
+QString shippedCatalogue() {
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("vantor.csv");
+#ifdef VANTOR_INSTALLED_CATALOGUE
+    if (!QFileInfo::exists(beside) &&
+        QFileInfo::exists(QStringLiteral(VANTOR_INSTALLED_CATALOGUE))) {
+        return QStringLiteral(VANTOR_INSTALLED_CATALOGUE);
+    }
+#endif
+    return beside;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // Whole device pixels per logical pixel keep the pictures sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Vantor 2.00\n\nThe planetary motion window is being built.\n"
-                                      "Close this window to end the program."));
-    placeholder.setWindowTitle(QStringLiteral("Vantor 2.00"));
-    placeholder.setAlignment(Qt::AlignCenter);
-    placeholder.resize(501, 456);
-    placeholder.show();
+    QApplication::setApplicationName(QStringLiteral("Vantor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vantor"));
+
+    vantor::MainWindow window;
+    window.form().setShippedCatalogue(shippedCatalogue().toStdString());
+    window.centreOnScreen();
+    window.show();
+    window.form().startUp();
     return QApplication::exec();
 }

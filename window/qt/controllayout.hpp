@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QRect>
+#include <span>
+#include <string_view>
+
+namespace vantor {
+
+// Where one control of the main window sits, in twips (1440 per inch). A control inside a frame
+// is placed relative to the frame's top-left corner, every other one relative to the window's
+// client area below the menu bar.
+struct ControlPlace {
+    std::string_view name;
+    std::string_view container; // "window" or the name of a frame
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline constexpr std::string_view windowContainer = "window";
+
+// The window's client area in twips: 501 x 456 pixels.
+inline constexpr int clientWidthTwips = 7515;
+inline constexpr int clientHeightTwips = 6840;
+
+// The window is drawn for 15 twips per logical pixel; a twip count rounds to the nearest pixel.
+[[nodiscard]] constexpr int twipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
+
+// Every placed control of the window, containers before what they contain.
+[[nodiscard]] std::span<const ControlPlace> controlPlaces();
+
+// The place of the named control; throws std::out_of_range for a name the window does not have.
+[[nodiscard]] const ControlPlace& placeOf(std::string_view name);
+
+// The place in logical pixels, relative to its container.
+[[nodiscard]] QRect pixelRect(const ControlPlace& place);
+
+} // namespace vantor

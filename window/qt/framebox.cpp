@@ -1,0 +1,59 @@
+#include "window/qt/framebox.hpp"
+
+#include "window/frame.hpp"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <utility>
+
+namespace vantor {
+
+namespace {
+
+// Pixels between the frame's left edge and its caption, and around the caption's text.
+constexpr int captionIndent = 6;
+constexpr int captionPadding = 2;
+
+} // namespace
+
+FrameBox::FrameBox(Frame& frame, std::function<void()> afterAction, QWidget* parent)
+    : QWidget(parent), m_frame(frame), m_afterAction(std::move(afterAction)) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+    m_frame.onChanged([this] { update(); });
+}
+
+void FrameBox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QString caption = QString::fromStdString(m_frame.caption());
+
+    // The line runs through the middle of the caption's text.
+    const int lineY = metrics.height() / 2;
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(0, lineY, width() - 1, height() - 1 - lineY);
+
+    if (caption.isEmpty()) {
+        return;
+    }
+    const QRect textRect(captionIndent, 0, metrics.horizontalAdvance(caption) + 2 * captionPadding,
+                         metrics.height());
+    painter.fillRect(textRect, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(textRect, Qt::AlignCenter, caption);
+}
+
+void FrameBox::mouseMoveEvent(QMouseEvent* event) {
+    m_frame.mouseMove();
+    m_afterAction();
+    event->accept();
+}
+
+void FrameBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_frame.doubleClick();
+    m_afterAction();
+    event->accept();
+}
+
+} // namespace vantor

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+#include <functional>
+
+namespace vantor {
+
+class Label;
+
+// The view of one label of the model: its text and its single-line border follow the model.
+class LabelWidget : public QLabel {
+public:
+    LabelWidget(Label& label, std::function<void()> afterAction, QWidget* parent);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void showLabel();
+
+    Label& m_label;
+    std::function<void()> m_afterAction;
+};
+
+} // namespace vantor

@@ -1,0 +1,253 @@
+#include "window/qt/mainwindow.hpp"
+
+#include "assets/pictures.hpp"
+#include "window/qt/checkboxwidget.hpp"
+#include "window/qt/controllayout.hpp"
+#include "window/qt/framebox.hpp"
+#include "window/qt/labelwidget.hpp"
+#include "window/qt/optionwidget.hpp"
+#include "window/qt/picturebutton.hpp"
+#include "window/qt/surfaceview.hpp"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace vantor {
+
+namespace {
+
+constexpr int tickMilliseconds = 100;
+constexpr double windowFontPoints = 8.25;
+constexpr double dateFontPoints = 12.0;
+
+QFont windowFont(bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(windowFontPoints);
+    font.setBold(bold);
+    return font;
+}
+
+// The backspace before a menu title only asks for the right-hand end of the menu bar, where the
+// Help menu already sits; a blank title keeps a few spaces so that it can still be clicked.
+QString menuTitle(const MenuItem& item) {
+    QString title = QString::fromStdString(item.caption());
+    title.remove(QChar(8));
+    if (title.trimmed().isEmpty()) {
+        return QStringLiteral("      ");
+    }
+    return title;
+}
+
+void showMenuItem(QAction& action, const MenuItem& item) {
+    action.setSeparator(item.isSeparator());
+    action.setText(QString::fromStdString(item.caption()));
+    action.setEnabled(item.enabled());
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_form(makePlatform()) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(appIcon());
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
+    setFont(windowFont(true));
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("retroF"));
+    m_client->setAutoFillBackground(true);
+    m_client->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    m_client->setMouseTracking(true);
+    m_client->installEventFilter(this);
+    setCentralWidget(m_client);
+
+    createControls();
+    createMenus();
+
+    auto& caption = m_form.controls().retroF;
+    setWindowTitle(QString::fromStdString(caption.caption()));
+    caption.onChanged(
+        [this, &caption] { setWindowTitle(QString::fromStdString(caption.caption())); });
+
+    setFixedSize(m_client->width(), m_client->height() + menuBar()->sizeHint().height());
+
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(tickMilliseconds);
+    connect(&m_timer, &QTimer::timeout, this, &MainWindow::tick);
+    m_timer.start();
+}
+
+QWidget* MainWindow::controlWidget(std::string_view name) const {
+    const auto found = m_widgets.find(name);
+    return found == m_widgets.end() ? nullptr : found->second;
+}
+
+void MainWindow::centreOnScreen() {
+    const QRect screenArea = screen()->geometry();
+    const QSize outer = frameGeometry().size();
+    move(screenArea.left() + (screenArea.width() - outer.width()) / 2,
+         screenArea.top() + (screenArea.height() - outer.height()) / 2);
+}
+
+void MainWindow::refreshSurfaces() {
+    m_planView->refresh();
+    m_mercator->refresh();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_client && event->type() == QEvent::MouseMove) {
+        m_form.controls().retroF.mouseMove();
+        refreshSurfaces();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+Platform MainWindow::makePlatform() {
+    Platform platform;
+    platform.monthName = [](unsigned month) {
+        return QLocale::system()
+            .standaloneMonthName(static_cast<int>(month), QLocale::LongFormat)
+            .toStdString();
+    };
+    platform.message = [this](Platform::Icon icon, const std::string& title,
+                              const std::string& text) {
+        QString shown = QString::fromStdString(text);
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QMessageBox box(icon == Platform::Icon::Warning ? QMessageBox::Warning
+                                                        : QMessageBox::Information,
+                        QString::fromStdString(title), shown, QMessageBox::Ok, this);
+        box.exec();
+    };
+    platform.quit = [this] { close(); };
+    return platform;
+}
+
+template <typename Widget, typename... Args>
+Widget* MainWindow::place(std::string_view name, Args&&... args) {
+    const ControlPlace& where = placeOf(name);
+    QWidget* container =
+        where.container == windowContainer ? m_client : m_widgets.at(where.container);
+    auto* widget = new Widget(
+        std::forward<Args>(args)..., [this] { refreshSurfaces(); }, container);
+    widget->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    widget->setGeometry(pixelRect(where));
+    m_widgets.emplace(where.name, widget);
+    return widget;
+}
+
+void MainWindow::createControls() {
+    Controls& controls = m_form.controls();
+
+    place<FrameBox>("planFrm", controls.planFrm);
+    place<FrameBox>("Frame4", controls.Frame4);
+    place<FrameBox>("Frame3", controls.Frame3);
+    place<FrameBox>("Frame2", controls.Frame2);
+
+    auto* tip = place<LabelWidget>("tooltipsLab", controls.tooltipsLab);
+    tip->setAutoFillBackground(true);
+    tip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    for (PictureControl* face :
+         {&controls.Frun, &controls.Brun, &controls.Brun_g, &controls.Frun_g}) {
+        place<PictureButton>(face->name(), *face, QImage(), false);
+    }
+
+    place<PictureButton>("planBlock", controls.planBlock, plainDisc(), false);
+    m_planView = place<SurfaceView>("planView", controls.planView, m_form.planSurface(), false);
+
+    for (PictureControl* button : {&controls.t0But, &controls.BstepBut, &controls.BrunBut,
+                                   &controls.stopBut, &controls.FrunBut, &controls.FstepBut}) {
+        place<PictureButton>(button->name(), *button, QImage(), true);
+    }
+
+    for (int index = 0; index < controls.dtOpt.size(); ++index) {
+        OptionButton& option = controls.dtOpt.button(index);
+        place<OptionWidget>(option.name(), option)->setFont(windowFont(false));
+    }
+
+    auto* date = place<LabelWidget>("tLab", controls.tLab);
+    QFont dateFont = windowFont(true);
+    dateFont.setPointSizeF(dateFontPoints);
+    date->setFont(dateFont);
+    date->setAlignment(Qt::AlignCenter);
+
+    for (CheckBox* box : controls.checkBoxes()) {
+        place<CheckBoxWidget>(box->name(), *box);
+    }
+    for (int index = 0; index < controls.modelOpt.size(); ++index) {
+        OptionButton& option = controls.modelOpt.button(index);
+        place<OptionWidget>(option.name(), option);
+    }
+    for (Label* header : {&controls.Label2, &controls.Label4, &controls.Label5, &controls.Label3}) {
+        place<LabelWidget>(header->name(), *header)->setAlignment(Qt::AlignCenter);
+    }
+
+    m_mercator = place<SurfaceView>("mercator", controls.mercator, m_form.skySurface(), true);
+
+    // Labels are drawn beneath the other controls of their container, where they overlap.
+    for (QWidget* label :
+         {static_cast<QWidget*>(date), m_widgets.at("Label2"), m_widgets.at("Label4"),
+          m_widgets.at("Label5"), m_widgets.at("Label3")}) {
+        label->lower();
+    }
+}
+
+QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> items) {
+    auto* menu = new QMenu(menuTitle(title), this);
+    menu->setObjectName(QString::fromStdString(title.name()));
+    QAction* titleAction = menu->menuAction();
+    titleAction->setEnabled(title.enabled());
+    title.onChanged([titleAction, &title] {
+        titleAction->setText(menuTitle(title));
+        titleAction->setEnabled(title.enabled());
+    });
+
+    for (MenuItem* item : items) {
+        auto* action = new QAction(menu);
+        action->setObjectName(QString::fromStdString(item->name()));
+        showMenuItem(*action, *item);
+        item->onChanged([action, item] { showMenuItem(*action, *item); });
+        connect(action, &QAction::triggered, this, [this, item] {
+            item->click();
+            refreshSurfaces();
+        });
+        menu->addAction(action);
+    }
+    return menu;
+}
+
+void MainWindow::createMenus() {
+    Controls& controls = m_form.controls();
+    QMenuBar* bar = menuBar();
+    bar->setFont(QApplication::font());
+
+    bar->addMenu(createMenu(controls.fileM, {&controls.fMdiv, &controls.fxM}));
+    bar->addMenu(createMenu(controls.optMen, {}));
+    bar->addMenu(createMenu(controls.testMen,
+                            {&controls.TloadEqMen, &controls.TloadEcMen, &controls.TclrPlanMen,
+                             &controls.TclrMercMen, &controls.TsaveP, &controls.TsaveMerc}));
+
+    // The Help menu sits at the right-hand end, in a menu bar of its own in the corner.
+    auto* helpBar = new QMenuBar(bar);
+    helpBar->setFont(QApplication::font());
+    helpBar->addMenu(createMenu(controls.helpMen, {&controls.hMdiv, &controls.HaboutMen}));
+    bar->setCornerWidget(helpBar, Qt::TopRightCorner);
+}
+
+void MainWindow::tick() {
+    m_form.timerTick();
+    refreshSurfaces();
+}
+
+} // namespace vantor

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "window/retroform.hpp"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <initializer_list>
+#include <map>
+#include <string_view>
+
+class QMenu;
+
+namespace vantor {
+
+class MenuItem;
+class SurfaceView;
+
+// The main window: one widget per control of the form's model, placed as the layout table says,
+// kept in step with the model, and passing the user's events to it. It decides nothing itself.
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    [[nodiscard]] RetroForm& form() { return m_form; }
+
+    // The widget of the named control, or nullptr; menus are found by their object names.
+    [[nodiscard]] QWidget* controlWidget(std::string_view name) const;
+
+    // Puts the window in the middle of its screen.
+    void centreOnScreen();
+
+    // Repaints each drawing surface that changed; runs after every action and timer tick.
+    void refreshSurfaces();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    [[nodiscard]] Platform makePlatform();
+    void createControls();
+    void createMenus();
+    QMenu* createMenu(MenuItem& title, std::initializer_list<MenuItem*> items);
+    template <typename Widget, typename... Args>
+    Widget* place(std::string_view name, Args&&... args);
+    void tick();
+
+    RetroForm m_form;
+    QWidget* m_client = nullptr;
+    std::map<std::string_view, QWidget*> m_widgets;
+    SurfaceView* m_planView = nullptr;
+    SurfaceView* m_mercator = nullptr;
+    QTimer m_timer;
+};
+
+} // namespace vantor

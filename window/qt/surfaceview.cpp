@@ -1,0 +1,59 @@
+#include "window/qt/surfaceview.hpp"
+
+#include "surface/surface.hpp"
+#include "window/picturecontrol.hpp"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <utility>
+
+namespace vantor {
+
+SurfaceView::SurfaceView(PictureControl& control, const Surface& surface, bool border,
+                         std::function<void()> afterAction, QWidget* parent)
+    : QWidget(parent), m_control(control), m_surface(surface), m_border(border),
+      m_afterAction(std::move(afterAction)) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setVisible(m_control.visible());
+    m_control.onChanged([this] { setVisible(m_control.visible()); });
+}
+
+void SurfaceView::refresh() {
+    if (!m_painted || m_surface.changeCount() != m_paintedChange) {
+        update();
+    }
+}
+
+void SurfaceView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    // Every surface pixel stays a whole block of device pixels: no smoothing, no fractions.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    const int inset = m_border ? 1 : 0;
+    if (m_border) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
+    painter.drawImage(QPoint(inset, inset), m_surface.Image());
+    m_paintedChange = m_surface.changeCount();
+    m_painted = true;
+}
+
+void SurfaceView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton) {
+        m_control.doubleClick();
+        m_afterAction();
+    }
+}
+
+void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    m_control.mouseMove();
+    m_afterAction();
+}
+
+} // namespace vantor
