@@ -5,6 +5,7 @@
 #include "core/simstate.hpp"
 #include "surface/surface.hpp"
 
+#include <array>
 #include <cstdint>
 
 namespace vantor {
@@ -73,15 +74,25 @@ public:
     // The remembered records, for tests and for checking that erasing is complete.
     [[nodiscard]] const PlanMarker& marker(BodyId body) const;
     [[nodiscard]] const OrbitFigure& orbit(BodyId body) const;
-    [[nodiscard]] const SightLine& sight(BodyId target) const; // Sun (the Earth's line), Inter, Super
+    [[nodiscard]] const SightLine&
+    sight(BodyId target) const; // Sun (the Earth's line), Inter, Super
 
     [[nodiscard]] Surface& surface() { return m_surface; }
 
 private:
-    // private members (per-body tables, records) are the implementer's
+    // One routine per family; the named entry points above pass their body.
+    void drawPlan(BodyId body, bool show);
+    void drawOrbit(BodyId body, bool show);
+    void drawSight(BodyId target, bool show);
+
     SimState& m_state;
     const DisplayBoxes& m_boxes;
     Surface& m_surface;
+
+    // Indexed by BodyId. The Earth has no line of sight of its own, so its slot stays zero.
+    std::array<PlanMarker, 4> m_markers{};
+    std::array<OrbitFigure, 4> m_orbits{};
+    std::array<SightLine, 4> m_sights{};
 };
 
 } // namespace vantor

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/bodyid.hpp"
 #include "core/body.hpp"
+#include "core/bodyid.hpp"
 #include "core/displayboxes.hpp"
 #include "core/simstate.hpp"
 #include "surface/surface.hpp"
@@ -38,15 +38,25 @@ public:
     void plotStarsEcliptic();
     void plotStarsEquator();
 
-    [[nodiscard]] const SkyMarker& marker(BodyId body) const; // Sun, Inter, Super
+    // The Sun's, the inferior or the superior planet's record; the Earth has no sky marker and
+    // gets a record that stays zero. The Sun's markColor stays zero: it is erased in sun.color.
+    [[nodiscard]] const SkyMarker& marker(BodyId body) const;
 
     [[nodiscard]] Surface& surface() { return m_surface; }
 
 private:
-    // private members (per-body table, records) are the implementer's
+    // The one sky-marker routine behind drawSunSky, drawInterSky and drawSuperSky.
+    void drawBodySky(BodyId body, bool show);
+    [[nodiscard]] SkyMarker& record(BodyId body);
+    // Plots records 1 to starCount at (lon * lonFactor, lat) of each star.
+    void plotStars(float Star::*lon, float lonFactor, float Star::*lat);
+
     SimState& m_state;
     const DisplayBoxes& m_boxes;
     Surface& m_surface;
+    SkyMarker m_sunMark;
+    SkyMarker m_interMark;
+    SkyMarker m_superMark;
 };
 
 } // namespace vantor
