@@ -133,6 +133,8 @@ struct ClockRow {
     Face backFace;
 };
 
+void PrintTo(const ClockRow& row, std::ostream* out) { *out << row.name; }
+
 class ClockStates : public ::testing::TestWithParam<ClockRow> {};
 
 TEST_P(ClockStates, FollowTheRunButtons) {
@@ -244,6 +246,8 @@ struct ModelRow {
     float width;
     const char* caption;
 };
+
+void PrintTo(const ModelRow& row, std::ostream* out) { *out << row.name; }
 
 class Models : public ::testing::TestWithParam<ModelRow> {};
 
