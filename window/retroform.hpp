@@ -8,6 +8,8 @@
 #include "window/controls.hpp"
 
 #include <QImage>
+#include <array>
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -53,8 +55,8 @@ public:
     [[nodiscard]] const SimState& state() const { return m_state; }
     [[nodiscard]] Surface& planSurface() { return m_planSurface; }
     [[nodiscard]] Surface& skySurface() { return m_skySurface; }
-    [[nodiscard]] const PlanView& planViewRoom() const { return m_plan; }
-    [[nodiscard]] const SkyView& skyViewRoom() const { return m_sky; }
+    [[nodiscard]] PlanView& planViewRoom() { return m_plan; }
+    [[nodiscard]] SkyView& skyViewRoom() { return m_sky; }
 
     // Erases every figure of both views through its own routine, leaving the trail dots, stars
     // and grids; used by tests and checks to see that nothing stray is left on a surface.
@@ -85,7 +87,17 @@ private:
     void drawInterBody(bool show);
     void drawSuperBody(bool show);
 
-    void bodyBoxClicked(int row);
+    // One body row of the panel: its box, its flag, the routines that erase its markers, and the
+    // boxes that follow it off, in the order they are turned off.
+    struct BodyRow {
+        CheckBox* box{};
+        bool SimState::*flag{};
+        void (PlanView::*plan)(bool){};
+        void (SkyView::*sky)(bool){}; // none for the Earth
+        std::array<CheckBox*, 3> dependents{};
+        bool zoomsGeo{}; // the superior planet: the geocentric plan view zooms out to hold it
+    };
+    void bodyBoxClicked(std::size_t row);
     void trailBoxOff();
     void geoZoom(float zoom);
 
@@ -107,6 +119,7 @@ private:
     PlanView m_plan{m_state, m_boxes, m_planSurface};
     SkyView m_sky{m_state, m_boxes, m_skySurface};
     std::filesystem::path m_shippedCatalogue;
+    std::array<BodyRow, 4> m_bodyRows;
 };
 
 } // namespace vantor

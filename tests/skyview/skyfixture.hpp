@@ -1,0 +1,97 @@
+#pragma once
+// A started state, a sky view on the window's star field and the pixel arithmetic the tests
+// check against, worked out here from the map's extent rather than taken from the surface.
+
+#include "assets/pictures.hpp"
+#include "core/displayboxes.hpp"
+#include "core/positions.hpp"
+#include "skyview/skyview.hpp"
+#include "surface/surface.hpp"
+#include "tests/core/startedstate.hpp"
+
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+namespace vantor::test {
+
+// The check boxes as a plain table, all off unless a test sets them.
+struct PlainBoxes : DisplayBoxes {
+    std::array<int, 16> values{};
+    [[nodiscard]] int value(Box box) const override { return values.at(static_cast<int>(box)); }
+    void set(Box box, int v) { values.at(static_cast<int>(box)) = v; }
+};
+
+// Colours as Qt stores them in the image (0xRRGGBB): the bits an XOR figure flips.
+inline constexpr QRgb kFlipWhite = 0xFFFFFF;
+inline constexpr QRgb kFlipRed = 0xFF0000;
+inline constexpr QRgb kFlipMagenta = 0xFF00FF;
+inline constexpr QRgb kFlipYellow = 0xFFFF00;
+
+class SkyTest : public ::testing::Test {
+protected:
+    // The plan view's start-up width, then the sky view's scale and grid as at start-up.
+    SkyTest() {
+        state.planWidth = 6.0F;
+        view.setSkyScale();
+        base = surface.Image().copy();
+    }
+
+    // The map is 0..360 wide and -25..25 high; pixel (0, 0)'s top-left corner is (0, -25).
+    [[nodiscard]] int column(double x) const {
+        return static_cast<int>(std::floor(x / 360.0 * background.width()));
+    }
+    [[nodiscard]] int row(double y) const {
+        return static_cast<int>(std::floor((y + 25.0) / 50.0 * background.height()));
+    }
+
+    // A square dot of the given width at (x, y), flipped into image; its top-left pixel lies
+    // (width - 1) / 2 up and left of the pixel the point falls in.
+    void flipDot(QImage& image, double x, double y, int width, QRgb flip) const {
+        const int left = column(x) - (width - 1) / 2;
+        const int top = row(y) - (width - 1) / 2;
+        for (int j = top; j < top + width; ++j) {
+            for (int i = left; i < left + width; ++i) {
+                if (image.valid(i, j)) {
+                    image.setPixel(i, j, image.pixel(i, j) ^ flip);
+                }
+            }
+        }
+    }
+
+    // The smallest rectangle holding every pixel where the surface differs from reference.
+    [[nodiscard]] QRect changed(const QImage& reference) const {
+        QRect box;
+        const QImage& now = surface.Image();
+        for (int j = 0; j < now.height(); ++j) {
+            for (int i = 0; i < now.width(); ++i) {
+                if (now.pixel(i, j) != reference.pixel(i, j)) {
+                    box |= QRect(i, j, 1, 1);
+                }
+            }
+        }
+        return box;
+    }
+
+    // The Earth at plan (1, 0) and the body at distance r in direction ang (degrees, plan y down
+    // so the direction is measured as the sky routine measures it), height z.
+    void place(Body& body, double angDeg, double r, double z = 0.0) {
+        state.earth.x = 1.0F;
+        state.earth.y = 0.0F;
+        body.x = static_cast<float>(1.0 + r * std::cos(angDeg * std::numbers::pi / 180.0));
+        body.y = static_cast<float>(r * std::sin(angDeg * std::numbers::pi / 180.0));
+        body.z = static_cast<float>(z);
+    }
+
+    SimState state = startedState();
+    PlainBoxes boxes;
+    QImage background = starField();
+    Surface surface{background};
+    SkyView view{state, boxes, surface};
+    QImage base; // the star field with the grid
+};
+
+} // namespace vantor::test
