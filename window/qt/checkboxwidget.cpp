@@ -1,12 +1,23 @@
 #include "window/qt/checkboxwidget.hpp"
 
 #include "window/checkbox.hpp"
+#include "window/qt/flatcaption.hpp"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 namespace vantor {
+
+namespace {
+
+// A flat box of 13 x 13 pixels, its text 4 pixels to the right of it.
+constexpr int boxSize = 13;
+constexpr int textGap = 4;
+
+} // namespace
 
 CheckBoxWidget::CheckBoxWidget(CheckBox& box, std::function<void()> afterAction, QWidget* parent)
     : QCheckBox(QString::fromStdString(box.caption()), parent), m_box(box),
@@ -15,6 +26,29 @@ CheckBoxWidget::CheckBoxWidget(CheckBox& box, std::function<void()> afterAction,
     setAttribute(Qt::WA_NoMousePropagation);
     showValue();
     m_box.onChanged([this] { showValue(); });
+}
+
+void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    const QRect box(0, std::max(0, (height() - boxSize) / 2), boxSize, boxSize);
+    painter.fillRect(box, colours.color(QPalette::Base));
+    painter.setPen(colours.color(QPalette::WindowText));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    if (isChecked()) {
+        // A tick of two strokes, two pixels thick.
+        const QPoint corner = box.topLeft();
+        for (int thickness = 0; thickness < 2; ++thickness) {
+            const QPoint down(0, thickness);
+            painter.drawLine(corner + QPoint(3, 5) + down, corner + QPoint(5, 7) + down);
+            painter.drawLine(corner + QPoint(5, 7) + down, corner + QPoint(9, 3) + down);
+        }
+    }
+    paintFlatCaption(painter, *this, boxSize + textGap);
+}
+
+bool CheckBoxWidget::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
 }
 
 void CheckBoxWidget::nextCheckState() {

@@ -9,7 +9,6 @@
 #include "window/qt/picturebutton.hpp"
 #include "window/qt/surfaceview.hpp"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLocale>
 #include <QMenu>
@@ -45,8 +44,9 @@ QString menuTitle(const MenuItem& item) {
 }
 
 void showMenuItem(QAction& action, const MenuItem& item) {
+    // A separator's "-" is not shown: a separator with text would show as a section heading.
     action.setSeparator(item.isSeparator());
-    action.setText(QString::fromStdString(item.caption()));
+    action.setText(item.isSeparator() ? QString() : QString::fromStdString(item.caption()));
     action.setEnabled(item.enabled());
 }
 
@@ -206,6 +206,12 @@ void MainWindow::createControls() {
 QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> items) {
     auto* menu = new QMenu(menuTitle(title), this);
     menu->setObjectName(QString::fromStdString(title.name()));
+    menu->setFont(windowFont(false));
+    // File and Help open with a separator line above their one command; it is kept and drawn
+    // with room around it, where the default would hide a leading one under the menu's edge.
+    menu->setSeparatorsCollapsible(false);
+    menu->setStyleSheet(QStringLiteral(
+        "QMenu::separator { height: 1px; background: palette(mid); margin: 3px 4px; }"));
     QAction* titleAction = menu->menuAction();
     titleAction->setEnabled(title.enabled());
     title.onChanged([titleAction, &title] {
@@ -230,7 +236,7 @@ QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> 
 void MainWindow::createMenus() {
     Controls& controls = m_form.controls();
     QMenuBar* bar = menuBar();
-    bar->setFont(QApplication::font());
+    bar->setFont(windowFont(false));
 
     bar->addMenu(createMenu(controls.fileM, {&controls.fMdiv, &controls.fxM}));
     bar->addMenu(createMenu(controls.optMen, {}));
@@ -240,7 +246,7 @@ void MainWindow::createMenus() {
 
     // The Help menu sits at the right-hand end, in a menu bar of its own in the corner.
     auto* helpBar = new QMenuBar(bar);
-    helpBar->setFont(QApplication::font());
+    helpBar->setFont(windowFont(false));
     helpBar->addMenu(createMenu(controls.helpMen, {&controls.hMdiv, &controls.HaboutMen}));
     bar->setCornerWidget(helpBar, Qt::TopRightCorner);
 }

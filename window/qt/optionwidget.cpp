@@ -1,12 +1,24 @@
 #include "window/qt/optionwidget.hpp"
 
 #include "window/optionbutton.hpp"
+#include "window/qt/flatcaption.hpp"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 namespace vantor {
+
+namespace {
+
+// A flat ring of 12 x 12 pixels with a dot of 4 when selected, its text 4 pixels to the right.
+constexpr int ringSize = 12;
+constexpr int dotSize = 4;
+constexpr int textGap = 4;
+
+} // namespace
 
 OptionWidget::OptionWidget(OptionButton& option, std::function<void()> afterAction, QWidget* parent)
     : QRadioButton(QString::fromStdString(option.caption()), parent), m_option(option),
@@ -16,6 +28,28 @@ OptionWidget::OptionWidget(OptionButton& option, std::function<void()> afterActi
     setAttribute(Qt::WA_NoMousePropagation);
     showSelection();
     m_option.onChanged([this] { showSelection(); });
+}
+
+void OptionWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette& colours = palette();
+    const QRectF ring(0.5, std::max(0, (height() - ringSize) / 2) + 0.5, ringSize - 1,
+                      ringSize - 1);
+    painter.setPen(colours.color(QPalette::WindowText));
+    painter.setBrush(colours.color(QPalette::Base));
+    painter.drawEllipse(ring);
+    if (isChecked()) {
+        painter.setBrush(colours.color(QPalette::WindowText));
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(ring.center(), dotSize / 2.0, dotSize / 2.0);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    paintFlatCaption(painter, *this, ringSize + textGap);
+}
+
+bool OptionWidget::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
 }
 
 void OptionWidget::nextCheckState() {

@@ -14,6 +14,8 @@ public:
     OptionWidget(OptionButton& option, std::function<void()> afterAction, QWidget* parent);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    [[nodiscard]] bool hitButton(const QPoint& pos) const override;
     void nextCheckState() override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
