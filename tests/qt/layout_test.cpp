@@ -1,0 +1,124 @@
+#include "tests/qt/windowfixture.hpp"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <cmath>
+#include <string>
+
+namespace vantor {
+namespace {
+
+// A control's place in twips relative to the window's client area, summed by hand from its
+// frame's place and its own.
+struct ExpectedPlace {
+    std::string name;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+int pixels(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+class ControlGeometry : public WindowTest, public ::testing::WithParamInterface<ExpectedPlace> {};
+
+TEST_P(ControlGeometry, SitsWhereTheTwipsPutIt) {
+    const ExpectedPlace& expected = GetParam();
+    const QWidget* control = widget(expected.name);
+    ASSERT_NE(control, nullptr);
+    const QPoint topLeft = control->mapTo(window.centralWidget(), QPoint(0, 0));
+    EXPECT_EQ(topLeft, QPoint(pixels(expected.left), pixels(expected.top)));
+    EXPECT_EQ(control->size(), QSize(pixels(expected.width), pixels(expected.height)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sample, ControlGeometry,
+    ::testing::Values(ExpectedPlace{"planFrm", 3900, 0, 3570, 3705},
+                      ExpectedPlace{"Frame2", 120, 3750, 7335, 2775},
+                      ExpectedPlace{"tooltipsLab", 150, 6525, 3390, 240},
+                      ExpectedPlace{"t0But", 120 + 75, 0 + 300, 540, 380},
+                      ExpectedPlace{"FrunBut", 120 + 2475, 0 + 300, 615, 380},
+                      ExpectedPlace{"dtOpt(3)", 120 + 2700, 0 + 720, 990, 315},
+                      ExpectedPlace{"tLab", 120 + 375, 0 + 975, 2940, 315},
+                      ExpectedPlace{"tychoOpt", 120 + 2550, 1380 + 675, 1000, 255},
+                      ExpectedPlace{"ItrailChk", 120 + 2955, 1380 + 1455, 315, 315},
+                      ExpectedPlace{"SdiskChk", 120 + 2325, 1380 + 2100, 240, 195},
+                      ExpectedPlace{"planBlock", 3900 + 120, 0 + 300, 3255, 3255},
+                      ExpectedPlace{"mercator", 120 + 120, 3750 + 240, 7095, 2415}),
+    [](const ::testing::TestParamInfo<ExpectedPlace>& param) {
+        std::string name = param.param.name;
+        std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
+        return name;
+    });
+
+TEST_F(WindowTest, ClientAreaIsFixedBelowTheMenuBar) {
+    EXPECT_EQ(window.centralWidget()->size(), QSize(501, 456));
+    EXPECT_EQ(window.centralWidget()->mapTo(&window, QPoint(0, 0)).y(), window.menuBar()->height());
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.height(), 456 + window.menuBar()->height());
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST_F(WindowTest, CaptionsAfterStartUp) {
+    EXPECT_EQ(window.windowTitle(), "Vantor 2.00");
+    EXPECT_EQ(labelText("tLab"),
+              QLocale::system().standaloneMonthName(3, QLocale::LongFormat) + " 21");
+    EXPECT_EQ(labelText("tooltipsLab"), "");
+    EXPECT_EQ(button("dtOpt(3)")->text(), "1 month");
+    EXPECT_EQ(button("skyChk")->text(), "Sky View");
+    EXPECT_EQ(button("SUNoChk")->text(), "");
+    EXPECT_EQ(labelText("Label2"), "Proj");
+}
+
+TEST_F(WindowTest, StartStateShowsThePlainDiscAndTheSkyView) {
+    EXPECT_TRUE(widget("planBlock")->isVisible());
+    EXPECT_FALSE(widget("planView")->isVisible());
+    EXPECT_TRUE(widget("mercator")->isVisible());
+    for (const char* face : {"Frun", "Brun", "Brun_g", "Frun_g"}) {
+        EXPECT_FALSE(widget(face)->isVisible()) << face;
+    }
+    EXPECT_TRUE(button("sunChk")->isChecked());
+    EXPECT_FALSE(button("topChk")->isChecked());
+    EXPECT_TRUE(button("dtOpt(1)")->isChecked());
+    EXPECT_FALSE(button("dtOpt(0)")->isChecked());
+    EXPECT_TRUE(button("helioOpt")->isChecked());
+}
+
+TEST_F(WindowTest, MenuBarReadsFileOptionsBlankThenHelpAtTheRightEnd) {
+    const QList<QAction*> titles = window.menuBar()->actions();
+    ASSERT_EQ(titles.size(), 3);
+    EXPECT_EQ(titles[0]->text(), "File");
+    EXPECT_EQ(titles[1]->text(), "Options");
+    EXPECT_FALSE(titles[1]->isEnabled());
+    EXPECT_TRUE(titles[2]->text().trimmed().isEmpty());
+    EXPECT_GT(window.menuBar()->actionGeometry(titles[2]).width(), 10);
+
+    auto* corner = qobject_cast<QMenuBar*>(window.menuBar()->cornerWidget(Qt::TopRightCorner));
+    ASSERT_NE(corner, nullptr);
+    ASSERT_EQ(corner->actions().size(), 1);
+    EXPECT_EQ(corner->actions()[0]->text(), "Help");
+    const int helpRight = corner->mapTo(&window, QPoint(corner->width(), 0)).x();
+    EXPECT_GE(helpRight, window.width() - 4);
+    EXPECT_GT(corner->mapTo(&window, QPoint(0, 0)).x(),
+              window.menuBar()->actionGeometry(titles[2]).right());
+}
+
+TEST_F(WindowTest, MenusOpenWithTheirSeparatorsAndCommandsInOrder) {
+    const auto items = [this](const char* menu) {
+        QStringList texts;
+        for (const QAction* action : window.findChild<QMenu*>(menu)->actions()) {
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+        return texts;
+    };
+    EXPECT_EQ(items("fileM"), (QStringList{"-", "Exit"}));
+    EXPECT_EQ(items("helpMen"), (QStringList{"-", "About"}));
+    EXPECT_EQ(items("testMen"),
+              (QStringList{"Load Stars to Equator", "Load Stars to Ecliptic", "Clear Planview",
+                           "Clear Skyview", "Save Planview", "Save Mercator"}));
+}
+
+} // namespace
+} // namespace vantor
