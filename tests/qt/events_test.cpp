@@ -12,6 +12,16 @@ QPoint centreOf(const QWidget* widget) {
     return widget->rect().center();
 }
 
+// What the window system delivers for a double-click: a whole click, then a second press that
+// comes as a press and a double-click, then its release.
+void doubleClick(QWidget* widget, QPoint pos) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+    QTest::mousePress(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+}
+
 TEST_F(WindowTest, PictureButtonClickReachesTheClock) {
     QTest::mouseClick(widget("FstepBut"), Qt::LeftButton, {}, centreOf(widget("FstepBut")));
     EXPECT_EQ(window.form().state().simTime, 3.0);
@@ -30,6 +40,30 @@ TEST_F(WindowTest, RunButtonLetsTheTimerStepTheClock) {
     QTest::mouseClick(widget("FrunBut"), Qt::LeftButton, {}, centreOf(widget("FrunBut")));
     EXPECT_FALSE(window.form().state().stopped);
     EXPECT_TRUE(QTest::qWaitFor([this] { return window.form().state().simTime >= 6.0; }, 3000));
+}
+
+TEST_F(WindowTest, ResetDoubleClickDeliversTheClickFirst) {
+    QTest::mouseClick(widget("FstepBut"), Qt::LeftButton, {}, centreOf(widget("FstepBut")));
+    ASSERT_EQ(window.form().state().simTime, 3.0);
+
+    // Of the two, only the click writes the date label back to the start.
+    doubleClick(widget("t0But"), centreOf(widget("t0But")));
+    EXPECT_TRUE(window.form().state().stopped);
+    EXPECT_EQ(window.form().state().simTime, 0.0);
+    EXPECT_EQ(labelText("tLab"),
+              QLocale::system().standaloneMonthName(3, QLocale::LongFormat) + " 21");
+}
+
+TEST_F(WindowTest, DoubleClicksOnTheFramesToggleTheirViews) {
+    QWidget* planFrame = widget("planFrm");
+    doubleClick(planFrame, QPoint(planFrame->width() - 3, planFrame->height() - 3));
+    EXPECT_EQ(controls().topChk.value(), 1);
+    EXPECT_TRUE(widget("planView")->isVisible());
+
+    doubleClick(widget("Frame2"), QPoint(3, 12));
+    EXPECT_EQ(controls().skyChk.value(), 0);
+    EXPECT_FALSE(button("skyChk")->isChecked());
+    EXPECT_FALSE(widget("mercator")->isVisible());
 }
 
 TEST_F(WindowTest, CheckBoxClickGoesToTheModelAndItsCascadeComesBack) {
@@ -53,7 +87,7 @@ TEST_F(WindowTest, TopViewBoxSwapsTheDiscForThePlanView) {
     EXPECT_FALSE(widget("planBlock")->isVisible());
 
     // A double-click on the plan view toggles it off again, and the box shows it.
-    QTest::mouseDClick(widget("planView"), Qt::LeftButton, {}, QPoint(5, 5));
+    doubleClick(widget("planView"), QPoint(5, 5));
     EXPECT_EQ(controls().topChk.value(), 0);
     EXPECT_FALSE(button("topChk")->isChecked());
     EXPECT_TRUE(widget("planBlock")->isVisible());
