@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vantor"));
+    // No display name: the window system would append it to the caption ("Vantor 2.00 - Vantor").
 
     vantor::MainWindow window;
     window.form().setShippedCatalogue(shippedCatalogue().toStdString());
