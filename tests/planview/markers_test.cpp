@@ -29,34 +29,9 @@ protected:
     }
 
     [[nodiscard]] const Body& bodyOf(BodyId id) const {
-        switch (id) {
-        case BodyId::Sun:
-            return state.sun;
-        case BodyId::Earth:
-            return state.earth;
-        case BodyId::Inter:
-            return state.inter;
-        case BodyId::Super:
-            break;
-        }
-        return state.super;
-    }
-
-    void drawOne(BodyId id, bool show) {
-        switch (id) {
-        case BodyId::Sun:
-            view.drawSunPlan(show);
-            break;
-        case BodyId::Earth:
-            view.drawEarthPlan(show);
-            break;
-        case BodyId::Inter:
-            view.drawInterPlan(show);
-            break;
-        case BodyId::Super:
-            view.drawSuperPlan(show);
-            break;
-        }
+        const std::array<const Body*, 4> bodies{&state.sun, &state.earth, &state.inter,
+                                                &state.super};
+        return *bodies[static_cast<std::size_t>(id)];
     }
 
     // How many pixels right of the centre pixel carry the marker's colour.
@@ -80,7 +55,7 @@ TEST_P(MarkerTest, DiscOfTheBodysColourAtItsPixelAndSizeThenErasedToTheBackgroun
     calcPositions(state);
     boxes[c.diskBox] = disk ? 1 : 0;
 
-    drawOne(c.body, true);
+    drawPlan(c.body, true);
 
     const Body& b = bodyOf(c.body);
     const QPoint centre = pixelOf(b.x, b.y);
@@ -91,13 +66,13 @@ TEST_P(MarkerTest, DiscOfTheBodysColourAtItsPixelAndSizeThenErasedToTheBackgroun
     EXPECT_EQ(xorAt(centre + QPoint(static_cast<int>(radius * pixelsPerUnit()) + 2, 0)), 0u);
 
     const QImage drawn = surface.Image();
-    drawOne(c.body, true);
+    drawPlan(c.body, true);
     EXPECT_EQ(surface.Image(), drawn) << "the old marker is erased before the same one is drawn";
 
-    drawOne(c.body, false);
+    drawPlan(c.body, false);
     EXPECT_TRUE(showsBackground());
     EXPECT_EQ(view.marker(c.body).drawn, 0);
-    drawOne(c.body, false);
+    drawPlan(c.body, false);
     EXPECT_TRUE(showsBackground()) << "show false on an erased marker draws nothing";
 }
 
@@ -118,9 +93,7 @@ TEST_F(PlanViewTest, MarkerMovesWithTimeAndChangesSizeWithItsDiskBoxLeavingNoTra
     const QPoint at = pixelOf(state.super.x, state.super.y);
     EXPECT_EQ(xorAt(at), 0x0000FFu);
 
-    view.drawEarthPlan(false);
-    view.drawSunPlan(false);
-    view.drawSuperPlan(false);
+    eraseEveryFigure();
     EXPECT_TRUE(showsBackground());
 }
 

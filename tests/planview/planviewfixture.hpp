@@ -90,19 +90,30 @@ protected:
         redrawAll();
     }
 
+    using Routine = void (PlanView::*)(bool);
+    // In BodyId order: Sun, Earth, Inter, Super.
+    static constexpr std::array<Routine, 4> kPlanRoutines{
+        &PlanView::drawSunPlan, &PlanView::drawEarthPlan, &PlanView::drawInterPlan,
+        &PlanView::drawSuperPlan};
+    static constexpr std::array<Routine, 4> kOrbitRoutines{
+        &PlanView::drawSunOrbit, &PlanView::drawEarthOrbit, &PlanView::drawInterOrbit,
+        &PlanView::drawSuperOrbit};
+
+    void drawPlan(BodyId body, bool show) {
+        (view.*kPlanRoutines[static_cast<std::size_t>(body)])(show);
+    }
+
     // Every figure routine with show false, whatever the boxes say.
     void eraseEveryFigure() {
-        view.drawEarthPlan(false);
-        view.drawSunPlan(false);
-        view.drawInterPlan(false);
-        view.drawSuperPlan(false);
+        for (const Routine r : kPlanRoutines) {
+            (view.*r)(false);
+        }
         view.drawEarthSight(false);
         view.drawInterSight(false);
         view.drawSuperSight(false);
-        view.drawEarthOrbit(false);
-        view.drawSunOrbit(false);
-        view.drawInterOrbit(false);
-        view.drawSuperOrbit(false);
+        for (const Routine r : kOrbitRoutines) {
+            (view.*r)(false);
+        }
     }
 
     // The pixel in which a plan point falls: the top-left corner of pixel (0, 0) is the scale's

@@ -12,56 +12,39 @@ namespace {
 class RandomRunTest : public PlanViewTest, public testing::WithParamInterface<unsigned> {
 protected:
     struct BodyBoxes {
+        BodyId body;
         bool* on;
         Box orbit;
-        Box sight; // the box that goes off with the body
+        Box sight; // the sight box that goes off with the body
         Box disk;
     };
 
+    // Hiding a body erases its marker and unchecks its orbit and sight boxes.
     void hideBody(const BodyBoxes& b) {
         *b.on = false;
-        plan(b.orbit, false);
+        drawPlan(b.body, false);
         uncheck(b.orbit);
         uncheck(b.sight);
     }
 
     void uncheck(Box box) {
-        if (boxes[box] == 1) {
-            boxes[box] = 0;
-            figure(box, false);
-        }
-    }
-
-    void plan(Box orbitBox, bool show) {
-        if (orbitBox == Box::EarthOrbit) {
-            view.drawEarthPlan(show);
-        } else if (orbitBox == Box::SunOrbit) {
-            view.drawSunPlan(show);
-        } else if (orbitBox == Box::InterOrbit) {
-            view.drawInterPlan(show);
-        } else {
-            view.drawSuperPlan(show);
-        }
-    }
-
-    void figure(Box box, bool show) {
-        switch (box) {
-        case Box::EarthOrbit:
-            return view.drawEarthOrbit(show);
-        case Box::SunOrbit:
-            return view.drawSunOrbit(show);
-        case Box::InterOrbit:
-            return view.drawInterOrbit(show);
-        case Box::SuperOrbit:
-            return view.drawSuperOrbit(show);
-        case Box::EarthSight:
-            return view.drawEarthSight(show);
-        case Box::InterSight:
-            return view.drawInterSight(show);
-        case Box::SuperSight:
-            return view.drawSuperSight(show);
-        default:
+        if (boxes[box] != 1) {
             return;
+        }
+        boxes[box] = 0;
+        const std::array<std::pair<Box, Routine>, 7> routines{{
+            {Box::SunOrbit, &PlanView::drawSunOrbit},
+            {Box::EarthOrbit, &PlanView::drawEarthOrbit},
+            {Box::InterOrbit, &PlanView::drawInterOrbit},
+            {Box::SuperOrbit, &PlanView::drawSuperOrbit},
+            {Box::EarthSight, &PlanView::drawEarthSight},
+            {Box::InterSight, &PlanView::drawInterSight},
+            {Box::SuperSight, &PlanView::drawSuperSight},
+        }};
+        for (const auto& [b, routine] : routines) {
+            if (b == box) {
+                (view.*routine)(false);
+            }
         }
     }
 
@@ -76,10 +59,10 @@ TEST_P(RandomRunTest, ErasingEveryFigureRestoresTheBackground) {
     std::mt19937 rng(GetParam());
     auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
     const std::array<BodyBoxes, 4> bodies{{
-        {&state.earthOn, Box::EarthOrbit, Box::EarthSight, Box::EarthDisk},
-        {&state.sunOn, Box::SunOrbit, Box::EarthSight, Box::SunDisk},
-        {&state.interOn, Box::InterOrbit, Box::InterSight, Box::InterDisk},
-        {&state.superOn, Box::SuperOrbit, Box::SuperSight, Box::SuperDisk},
+        {BodyId::Earth, &state.earthOn, Box::EarthOrbit, Box::EarthSight, Box::EarthDisk},
+        {BodyId::Sun, &state.sunOn, Box::SunOrbit, Box::EarthSight, Box::SunDisk},
+        {BodyId::Inter, &state.interOn, Box::InterOrbit, Box::InterSight, Box::InterDisk},
+        {BodyId::Super, &state.superOn, Box::SuperOrbit, Box::SuperSight, Box::SuperDisk},
     }};
     const std::array<Box, 7> figureBoxes{Box::EarthOrbit, Box::SunOrbit,   Box::InterOrbit,
                                          Box::SuperOrbit, Box::EarthSight, Box::InterSight,
