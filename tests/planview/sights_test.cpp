@@ -41,11 +41,22 @@ TEST(SightEnd, PlanetLinesPickTheRimPointOnTheirRayFromAnyObserverInside) {
         const float tx = ox + 2.0F * unit(rng);
         const float ty = oy + 2.0F * unit(rng);
         // Targets, like every body, lie inside the rim.
-        if (std::abs(tx - ox) < 0.01F || std::hypot(tx - ox, ty - oy) < 0.05F ||
-            std::hypot(tx, ty) > 0.95F * r) {
+        if (tx == ox || std::hypot(tx - ox, ty - oy) < 0.05F || std::hypot(tx, ty) > 0.95F * r) {
             continue;
         }
         expectEndOnRayAtRim(sightEnd(ox, oy, tx, ty, r, SightSign::BySlopeTest), ox, oy, tx, ty, r);
+    }
+}
+
+// A planet almost straight above or below the Earth on the screen: slopes in the millions.
+TEST(SightEnd, NearlyVerticalPlanetLinesEndOnTheTargetsSide) {
+    for (const float step : {1e-6F, 1e-5F, 1e-4F, -1e-6F, -1e-4F}) {
+        for (const float ty : {0.9F, -0.9F}) {
+            const RimPoint end =
+                sightEnd(0.3F, 0.1F, 0.3F + step, ty, 3.0F, SightSign::BySlopeTest);
+            EXPECT_EQ(end.y > 0, ty > 0.1F) << "step " << step << " ty " << ty;
+            EXPECT_NEAR(end.x, 0.3F, 1e-3F);
+        }
     }
 }
 
