@@ -1,7 +1,6 @@
 // Asks a top-level window to close, as a window manager does when the user clicks the close box:
 // a WM_DELETE_WINDOW client message. Usage: vantor_xclose <window id>
 #include <X11/Xlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 
