@@ -23,8 +23,6 @@ constexpr double kGeoSuperStretch = 1.18;
 
 // Planet slope test of the line-of-sight end: the slope used when the end lies straight above
 // or below the observer, and how far the slopes may differ before the other root is taken.
-constexpr double kVerticalSlope = 1e10;
-constexpr double kSlopeTolerance = 1e-5;
 
 enum class Model { Helio, Geo, Tycho, Other };
 
@@ -188,9 +186,12 @@ RimPoint sightEnd(float ox, float oy, float tx, float ty, float r, SightSign sig
             y = -y;
         }
     } else {
-        // The circle has two points at this x; keep the one on the line.
-        const double s = x == x0 ? kVerticalSlope : (y - y0) / (x - x0);
-        if (std::abs(s - m) > kSlopeTolerance) {
+        // The circle has two points at this x; keep the one on the line. Comparing how far each
+        // lies from the line, rather than comparing slopes against a fixed tolerance, keeps the
+        // choice right for lines that run almost straight up or down the screen, where slopes
+        // are huge and a fixed tolerance flips the end to the wrong side of the rim.
+        const auto offLine = [&](double yy) { return std::abs((x - x0) * dy - (yy - y0) * dx); };
+        if (offLine(-y) < offLine(y)) {
             y = -y;
         }
     }

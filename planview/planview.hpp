@@ -74,8 +74,8 @@ public:
     // The remembered records, for tests and for checking that erasing is complete.
     [[nodiscard]] const PlanMarker& marker(BodyId body) const;
     [[nodiscard]] const OrbitFigure& orbit(BodyId body) const;
-    [[nodiscard]] const SightLine&
-    sight(BodyId target) const; // Sun (the Earth's line), Inter, Super
+    // By target: Sun (the Earth's line), Inter, Super.
+    [[nodiscard]] const SightLine& sight(BodyId target) const;
 
     [[nodiscard]] Surface& surface() { return m_surface; }
 

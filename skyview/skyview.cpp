@@ -34,7 +34,7 @@ double interRadius(const SimState& state, const Body& body, bool disk, double r)
     return 1.0 / r + 1.0;
 }
 
-// The superior planet's disk is drawn three times its plan size so that it is seen at all.
+// On the sky the superior planet's disk is three times its plan size.
 double superRadius(const SimState& state, const Body& body, bool disk, double r) {
     if (disk) {
         return static_cast<double>(body.size) * 3.0 * state.skyDiskScale / r;

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the Debian package of Vantor into build/package. With --check, also installs it with
+# apt, starts the installed program under a virtual X server in an empty home folder, checks
+# that its window appears, closes it through its close request and expects exit status 0.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+
+cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DVANTOR_BUILD_TESTS=OFF -DVANTOR_BUILD_BENCH=OFF >/dev/null
+cmake --build build/package --target vantor
+(cd build/package && cpack -G DEB >/dev/null)
+deb=$(ls build/package/vantor_*.deb)
+echo "package: $deb"
+[ "${1:-}" = "--check" ] || exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get install -y -qq "./$deb" >/dev/null
+[ -x /usr/bin/vantor ] && [ -f /usr/share/vantor/vantor.csv ] \
+    && [ -f /usr/share/applications/vantor.desktop ] \
+    && [ -f /usr/share/icons/hicolor/256x256/apps/vantor.png ]
+
+cmake -S . -B build/dev-tools -G Ninja -DVANTOR_BUILD_BENCH=OFF >/dev/null
+cmake --build build/dev-tools --target vantor_xclose >/dev/null
+xclose=$PWD/build/dev-tools/bin/vantor_xclose
+
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+cat >"$home/run.sh" <<SCRIPT
+#!/usr/bin/env bash
+set -u
+cd "$home"
+HOME="$home" /usr/bin/vantor & pid=\$!
+window=\$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantor 2.00\$' | head -1)
+[ -n "\$window" ] || { echo "no window"; kill \$pid; exit 1; }
+sleep 0.5
+"$xclose" "\$window"
+timeout 10 tail --pid=\$pid -f /dev/null || { echo "still running"; kill \$pid; exit 1; }
+wait \$pid
+SCRIPT
+chmod +x "$home/run.sh"
+xvfb-run -a -s "-screen 0 1024x768x24" "$home/run.sh"
+echo "package: installed program started and closed with status 0"

@@ -1,0 +1,230 @@
+// The real program, driven as a user drives it, checked on the bitmaps it saves. Where bodies
+// should be is worked out here from the model's own formulas, not by calling the program's code.
+#include "session.hpp"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cmath>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <vector>
+
+namespace vantor::e2e {
+namespace {
+
+constexpr double kD = 0.017453292;
+constexpr double kEarthRate = 0.985608;
+
+// Places of the controls, twips from the client area's top-left corner: a frame's place plus
+// the control's place in it, plus half the control's size.
+constexpr int centre(int frame, int place, int size) {
+    return frame + place + size / 2;
+}
+const QPoint kSuperChk(centre(120, 150, 400), centre(1380, 2100, 195));
+const QPoint kStrailChk(centre(120, 2955, 210), centre(1380, 2100, 195));
+const QPoint kTopChk(centre(120, 1320, 400), centre(1380, 225, 240));
+const QPoint kFstepBut(centre(120, 3075, 615), centre(0, 300, 380));
+const QPoint kMonthOpt(centre(120, 2700, 400), centre(0, 720, 315));
+
+enum ViewMenu { LoadEquator, LoadEcliptic, ClearPlan, ClearSky, SavePlan, SaveSky };
+constexpr int kViewMenu = 1;
+
+QImage asset(const char* name) {
+    return QImage(QString(VANTOR_SOURCE_DIR "/assets/") + name)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// One body seen in the heliocentric model at time t (days): plan place and sky place.
+struct Seen {
+    double planX, planY; // plan units
+    double skyX, skyY;   // sky degrees
+};
+
+double norm360(double a) {
+    return a - 360.0 * std::floor(a / 360.0);
+}
+
+Seen superiorAt(double t) {
+    const double e = t * kEarthRate * kD;
+    const double ex = std::cos(e);
+    const double ey = -std::sin(e);
+    const double orbit = 1.5;
+    const double rate = kEarthRate / std::pow(orbit, 1.5);
+    const double lon = t * rate + 30.0;
+    const double lat = 1.0 * std::sin((norm360(lon) - 30.0) * kD);
+    const double x = orbit * std::cos(lon * kD);
+    const double y = -std::sin(lon * kD) * orbit;
+    const double z = orbit * std::sin(lat * kD);
+    const double dx = x - ex;
+    const double dy = y - ey;
+    const double r = std::hypot(dx, dy);
+    double sky = std::atan2(dy, dx) / kD - 90.0; // longitude grows to the left from x = 90
+    sky = norm360(sky);
+    return {x, y, sky, std::atan(z / r) / kD};
+}
+
+QPoint skyPixel(double x, double y) {
+    return {static_cast<int>(std::floor(x / 360.0 * 471)),
+            static_cast<int>(std::floor((y + 25.0) / 50.0 * 159))};
+}
+
+QPoint planPixel(double x, double y) {
+    return {static_cast<int>(std::floor((x + 3.0) / 6.0 * 223)),
+            static_cast<int>(std::floor((y + 3.0) / 6.0 * 224))};
+}
+
+// Whether some pixel within one pixel of p shows the background flipped by exactly this colour
+// (the exclusive-or pen over the background).
+bool flippedNear(const QImage& saved, const QImage& background, QPoint p, QRgb colour) {
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint q = p + QPoint(dx, dy);
+            if (!saved.rect().contains(q)) {
+                continue;
+            }
+            if (((saved.pixel(q) ^ background.pixel(q)) & 0xFFFFFFU) == (colour & 0xFFFFFFU)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(EndToEnd, TheSuperiorPlanetLeavesItsTrailWhereTheModelPutsIt) {
+    Session s;
+    s.clickTwips(kSuperChk.x(), kSuperChk.y());
+    s.clickTwips(kStrailChk.x(), kStrailChk.y());
+    s.clickTwips(kMonthOpt.x(), kMonthOpt.y());
+    constexpr int kSteps = 12;
+    for (int i = 0; i < kSteps; ++i) {
+        s.clickTwips(kFstepBut.x(), kFstepBut.y());
+    }
+    s.chooseMenu(kViewMenu, SaveSky);
+    s.clickTwips(kTopChk.x(), kTopChk.y());
+    s.chooseMenu(kViewMenu, SavePlan);
+
+    const QImage sky = readBitmap(s.folder() / "mersave.bmp");
+    const QImage plan = readBitmap(s.folder() / "plansave.bmp");
+    ASSERT_EQ(sky.size(), QSize(471, 159));
+    ASSERT_EQ(plan.size(), QSize(223, 224));
+    const QImage field = asset("starfield.png");
+    const QImage dial = asset("monthdial.png");
+    const QRgb red = qRgb(255, 0, 0);
+
+    // The disk now, and a dot at every earlier place that lies clear of the others.
+    std::vector<QPoint> places;
+    for (int i = 0; i <= kSteps; ++i) {
+        const Seen seen = superiorAt(i * 365.25 / 12);
+        places.push_back(skyPixel(seen.skyX, seen.skyY));
+    }
+    EXPECT_TRUE(flippedNear(sky, field, places.back(), red)) << "the disk";
+    int checked = 0;
+    for (int i = 0; i < kSteps; ++i) {
+        bool clear = true;
+        for (int j = 0; j <= kSteps; ++j) {
+            const QPoint apart =
+                places[static_cast<std::size_t>(j)] - places[static_cast<std::size_t>(i)];
+            clear = clear && (j == i || apart.manhattanLength() > 8);
+        }
+        if (!clear) {
+            continue;
+        }
+        ++checked;
+        EXPECT_TRUE(flippedNear(sky, field, places[static_cast<std::size_t>(i)], red))
+            << "trail dot " << i;
+    }
+    EXPECT_GE(checked, 6);
+
+    const Seen now = superiorAt(kSteps * 365.25 / 12);
+    EXPECT_TRUE(flippedNear(plan, dial, planPixel(now.planX, now.planY), red));
+    const double e = kSteps * 365.25 / 12 * kEarthRate * kD;
+    EXPECT_TRUE(flippedNear(plan, dial, planPixel(std::cos(e), -std::sin(e)), qRgb(0, 0, 255)));
+    EXPECT_EQ(s.closeAndWait(), 0);
+}
+
+// Reads the shipped catalogue as the test's own list of (x, y, width) on the sky map.
+TEST(EndToEnd, LoadingTheStarsToTheEclipticPlotsThem) {
+    Session s;
+    s.chooseMenu(kViewMenu, LoadEcliptic);
+    s.chooseMenu(kViewMenu, SaveSky);
+    const QImage sky = readBitmap(s.folder() / "mersave.bmp");
+    const QImage field = asset("starfield.png");
+    ASSERT_EQ(sky.size(), QSize(471, 159));
+    std::ifstream csv(VANTOR_DATA_DIR "/vantor.csv");
+    std::string line;
+    std::getline(csv, line); // the header record is never plotted
+    int bright = 0;
+    int found = 0;
+    while (std::getline(csv, line) && bright < 40) {
+        std::stringstream fields(line);
+        std::string name, ra, dec, lon, lat, mag;
+        std::getline(fields, name, ',');
+        std::getline(fields, ra, ',');
+        std::getline(fields, dec, ',');
+        std::getline(fields, lon, ',');
+        std::getline(fields, lat, ',');
+        std::getline(fields, mag, ',');
+        const double latitude = std::stod(lat);
+        if (std::abs(latitude) > 20 || std::stod(mag) > 2.0) {
+            continue;
+        }
+        ++bright;
+        double x = 450.0 - std::stod(lon);
+        x = x > 360 ? x - 360 : x;
+        const QPoint p = skyPixel(x, -latitude);
+        found += flippedNear(sky, field, p, qRgb(255, 255, 255)) ? 1 : 0;
+    }
+    ASSERT_GT(bright, 5);
+    // Stars close to the grid or the Sun's disk may be flipped twice; nearly all must show.
+    EXPECT_GE(found, bright - 2) << found << " of " << bright;
+    EXPECT_EQ(s.closeAndWait(), 0);
+}
+
+TEST(EndToEnd, AFailedSaveShowsAMessageAndTheProgramRunsOn) {
+    Session s;
+    // A folder where the bitmap should go cannot be replaced by a file, even by root.
+    std::filesystem::create_directory(s.folder() / "mersave.bmp");
+    s.chooseMenu(kViewMenu, SaveSky);
+    const QString box = s.findWindow("Vantor", 10);
+    ASSERT_FALSE(box.isEmpty()) << "no message box";
+    QProcess::execute("xdotool", {"key", "--window", box, "Return"});
+    s.settle();
+    EXPECT_TRUE(s.running());
+    EXPECT_TRUE(s.findWindow("Vantor", 1).isEmpty()) << "the message box is still open";
+    // The program still answers: the step button still steps and the plan can be saved.
+    s.chooseMenu(kViewMenu, SavePlan);
+    EXPECT_TRUE(std::filesystem::exists(s.folder() / "plansave.bmp"));
+    EXPECT_EQ(s.closeAndWait(), 0);
+}
+
+TEST(EndToEnd, AReadOnlyFolderGetsAMessageNotACrash) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders; the folder-in-the-way case covers it";
+    }
+    Session s;
+    std::filesystem::permissions(s.folder(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
+    s.chooseMenu(kViewMenu, SavePlan);
+    const QString box = s.findWindow("Vantor", 10);
+    ASSERT_FALSE(box.isEmpty()) << "no message box";
+    QProcess::execute("xdotool", {"key", "--window", box, "Return"});
+    s.settle();
+    EXPECT_TRUE(s.running());
+    EXPECT_EQ(s.closeAndWait(), 0);
+}
+
+TEST(EndToEnd, TheCloseBoxEndsTheProgramWithStatusZero) {
+    Session s(false);
+    EXPECT_TRUE(s.running());
+    EXPECT_EQ(s.closeAndWait(), 0);
+}
+
+} // namespace
+} // namespace vantor::e2e
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

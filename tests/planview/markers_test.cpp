@@ -1,0 +1,101 @@
+#include "planviewfixture.hpp"
+
+#include <tuple>
+
+namespace vantor {
+namespace {
+
+struct MarkerCase {
+    BodyId body;
+    Color color;
+    Box diskBox;
+    float size;
+    double dotPercent;
+};
+
+// Colours, sizes and dot sizes as the program's tables give them.
+constexpr std::array<MarkerCase, 4> kCases{{
+    {BodyId::Earth, 0xFF0000, Box::EarthDisk, 0.12F, 1.0},
+    {BodyId::Inter, 0xFF00FF, Box::InterDisk, 0.1F, 1.0},
+    {BodyId::Super, 0x0000FF, Box::SuperDisk, 0.08F, 1.5},
+    {BodyId::Sun, 0xFFFFFF, Box::SunDisk, 0.24F, 1.0},
+}};
+
+class MarkerTest : public PlanViewTest,
+                   public testing::WithParamInterface<std::tuple<int, const char*, bool>> {
+protected:
+    [[nodiscard]] const MarkerCase& which() const {
+        return kCases[static_cast<std::size_t>(std::get<0>(GetParam()))];
+    }
+
+    [[nodiscard]] const Body& bodyOf(BodyId id) const {
+        const std::array<const Body*, 4> bodies{&state.sun, &state.earth, &state.inter,
+                                                &state.super};
+        return *bodies[static_cast<std::size_t>(id)];
+    }
+
+    // How many pixels right of the centre pixel carry the marker's colour.
+    [[nodiscard]] int halfExtent(QPoint centre, Color color) const {
+        int n = 0;
+        while (xorAt(centre + QPoint(n + 1, 0)) == color) {
+            ++n;
+        }
+        return n;
+    }
+};
+
+TEST_P(MarkerTest, DiscOfTheBodysColourAtItsPixelAndSizeThenErasedToTheBackground) {
+    const auto& [index, model, disk] = GetParam();
+    const MarkerCase& c = which();
+    state.superOn = true;
+    state.interOn = true;
+    chooseModel(model);
+    view.clearPlanView();
+    state.simTime = 95.0;
+    calcPositions(state);
+    boxes[c.diskBox] = disk ? 1 : 0;
+
+    drawPlan(c.body, true);
+
+    const Body& b = bodyOf(c.body);
+    const QPoint centre = pixelOf(b.x, b.y);
+    EXPECT_EQ(xorAt(centre), c.color);
+    const double radius =
+        disk ? (state.planZoom + 1.0) * c.size / 2.0 : 6.0 * state.planZoom * c.dotPercent / 100.0;
+    EXPECT_NEAR(halfExtent(centre, c.color), radius * pixelsPerUnit(), 1.0);
+    EXPECT_EQ(xorAt(centre + QPoint(static_cast<int>(radius * pixelsPerUnit()) + 2, 0)), 0u);
+
+    const QImage drawn = surface.Image();
+    drawPlan(c.body, true);
+    EXPECT_EQ(surface.Image(), drawn) << "the old marker is erased before the same one is drawn";
+
+    drawPlan(c.body, false);
+    EXPECT_TRUE(showsBackground());
+    EXPECT_EQ(view.marker(c.body).drawn, 0);
+    drawPlan(c.body, false);
+    EXPECT_TRUE(showsBackground()) << "show false on an erased marker draws nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(BodiesModelsDisks, MarkerTest,
+                         testing::Combine(testing::Range(0, 4),
+                                          testing::Values("helio", "geo", "tycho"),
+                                          testing::Bool()));
+
+TEST_F(PlanViewTest, MarkerMovesWithTimeAndChangesSizeWithItsDiskBoxLeavingNoTrack) {
+    state.superOn = true;
+    redrawAll();
+    for (int step = 0; step < 30; ++step) {
+        state.simTime += 10.0;
+        boxes[Box::SuperDisk] = step % 3 == 0 ? 1 : 0;
+        boxes[Box::EarthDisk] = step % 2;
+        redrawAll();
+    }
+    const QPoint at = pixelOf(state.super.x, state.super.y);
+    EXPECT_EQ(xorAt(at), 0x0000FFu);
+
+    eraseEveryFigure();
+    EXPECT_TRUE(showsBackground());
+}
+
+} // namespace
+} // namespace vantor
