@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QImage>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 namespace vantor {
@@ -122,6 +124,20 @@ TEST_F(WindowTest, PointerMovesWriteAndClearTheHintLine) {
     QTest::mouseMove(window.centralWidget(), QPoint(500, 455));
     EXPECT_EQ(labelText("tooltipsLab"), "");
     EXPECT_EQ(qobject_cast<QFrame*>(widget("tooltipsLab"))->frameShape(), QFrame::NoFrame);
+}
+
+TEST_F(WindowTest, AboutShowsAnInformationBoxOverTheWindow) {
+    window.findChild<QAction*>("HaboutMen")->trigger();
+    auto* box = window.findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->isModal());
+    EXPECT_EQ(box->icon(), QMessageBox::Information);
+    EXPECT_EQ(box->windowTitle(), "Vantor");
+    EXPECT_TRUE(box->text().startsWith("Version 2.00\n00.05.22\n")) << box->text().toStdString();
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    box->button(QMessageBox::Ok)->click();
+    EXPECT_FALSE(box->isVisible());
 }
 
 TEST_F(WindowTest, ExitClosesTheWindow) {

@@ -9,6 +9,7 @@
 #include "window/qt/picturebutton.hpp"
 #include "window/qt/surfaceview.hpp"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLocale>
 #include <QMenu>
@@ -41,6 +42,16 @@ QString menuTitle(const MenuItem& item) {
         return QStringLiteral("      ");
     }
     return title;
+}
+
+// Menus use the desktop's menu font, not the window's bold one.
+QFont menuFont() {
+    QFont font = QApplication::font("QMenuBar");
+    // Every attribute set explicitly, so that nothing is taken over from the window's font.
+    font.setFamilies(font.families().isEmpty() ? QStringList{font.family()} : font.families());
+    font.setPointSizeF(font.pointSizeF());
+    font.setWeight(QFont::Normal);
+    return font;
 }
 
 void showMenuItem(QAction& action, const MenuItem& item) {
@@ -124,10 +135,13 @@ Platform MainWindow::makePlatform() {
                               const std::string& text) {
         QString shown = QString::fromStdString(text);
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QMessageBox box(icon == Platform::Icon::Warning ? QMessageBox::Warning
-                                                        : QMessageBox::Information,
-                        QString::fromStdString(title), shown, QMessageBox::Ok, this);
-        box.exec();
+        // Modal to the window, without an event loop of its own: the action that asks for a
+        // message ends with it, and no event is handled inside an unfinished action.
+        auto* box = new QMessageBox(icon == Platform::Icon::Warning ? QMessageBox::Warning
+                                                                    : QMessageBox::Information,
+                                    QString::fromStdString(title), shown, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
     };
     platform.quit = [this] { close(); };
     return platform;
@@ -206,7 +220,6 @@ void MainWindow::createControls() {
 QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> items) {
     auto* menu = new QMenu(menuTitle(title), this);
     menu->setObjectName(QString::fromStdString(title.name()));
-    menu->setFont(windowFont(false));
     // File and Help open with a separator line above their one command; it is kept and drawn
     // with room around it, where the default would hide a leading one under the menu's edge.
     menu->setSeparatorsCollapsible(false);
@@ -236,17 +249,17 @@ QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> 
 void MainWindow::createMenus() {
     Controls& controls = m_form.controls();
     QMenuBar* bar = menuBar();
-    bar->setFont(windowFont(false));
+    bar->setFont(menuFont());
 
     bar->addMenu(createMenu(controls.fileM, {&controls.fMdiv, &controls.fxM}));
-    bar->addMenu(createMenu(controls.optMen, {}));
     bar->addMenu(createMenu(controls.testMen,
                             {&controls.TloadEqMen, &controls.TloadEcMen, &controls.TclrPlanMen,
                              &controls.TclrMercMen, &controls.TsaveP, &controls.TsaveMerc}));
+    bar->addMenu(createMenu(controls.optMen, {}));
 
     // The Help menu sits at the right-hand end, in a menu bar of its own in the corner.
     auto* helpBar = new QMenuBar(bar);
-    helpBar->setFont(windowFont(false));
+    helpBar->setFont(menuFont());
     helpBar->addMenu(createMenu(controls.helpMen, {&controls.hMdiv, &controls.HaboutMen}));
     bar->setCornerWidget(helpBar, Qt::TopRightCorner);
 }
