@@ -73,6 +73,29 @@ constexpr double kCircleLimit = 1125899906842624.0; // 2^50
     return std::abs(p.x) > kLineBox || std::abs(p.y) > kLineBox;
 }
 
+// floor(sqrt(room)) for room >= 0, as the double square root gives it. bound is that value for
+// a room at least as large, or -1 if none is known.
+[[nodiscard]] i64 exactHalfWidth(double room, i64 bound) {
+    // Squares of numbers below this are exact in double, with ample room for the margin below.
+    constexpr i64 kExactSquares = i64{1} << 24;
+    if (bound >= 0 && bound < kExactSquares) {
+        for (i64 h = bound; h >= 0 && bound - h < 4; --h) {
+            const auto root = static_cast<double>(h);
+            if (root * root <= room) {
+                // The root is at least h; it is at most bound, and below h + 1 once h + 1 was
+                // too large, unless room lies so close to (h + 1)^2 that the rounded root reaches
+                // it.
+                const double next = root + 1.0;
+                if (h == bound || room < next * next - next * 0x1p-20) {
+                    return h;
+                }
+                break;
+            }
+        }
+    }
+    return static_cast<i64>(std::sqrt(room));
+}
+
 } // namespace
 
 FigureRaster::FigureRaster(int width, int height)
@@ -85,7 +108,7 @@ void FigureRaster::addSpan(i64 y, i64 x0, i64 x1, Ink ink) {
     x0 = std::max<i64>(x0, 0);
     x1 = std::min<i64>(x1, m_width - 1);
     if (x0 <= x1) {
-        m_spans.push_back({static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), ink});
+        pushSpan(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), ink);
     }
 }
 
@@ -139,9 +162,9 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
         return;
     }
 
-    // Steps whose pen square can reach the surface, with their minor coordinates: the nearest
-    // pixel to the ideal line, halves rounded up, i.e. minor0 + floor((2 s dn + n) / 2n). Kept
-    // as quotient and remainder so that each further step costs an addition.
+    // Steps whose pen square can reach the surface. The minor coordinate of step s is the nearest
+    // pixel to the ideal line, halves rounded up, i.e. minor0 + floor((2 s dn + n) / 2n); it is
+    // kept as quotient and remainder so that each further step costs an addition.
     const i64 stepFrom =
         std::max<i64>(direction > 0 ? from - offset - w + 1 - major0 : major0 - (to - offset), 0);
     const i64 stepTo =
@@ -149,9 +172,50 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
     if (stepFrom > stepTo) {
         return;
     }
-    m_lineMinors.resize(static_cast<std::size_t>(stepTo - stepFrom + 1));
     const i64 divisor = std::max<i64>(2 * steps, 1);
     const i64 increment = 2 * minorDelta;
+
+    if (dotted) {
+        // The pen is down every 2w steps, and its squares are w pixels across, so the dots are
+        // disjoint squares: each is added whole, row by row.
+        const i64 period = 2 * w;
+        const i64 firstStep = (stepFrom + period - 1) / period * period;
+        if (firstStep > stepTo) {
+            return;
+        }
+        i64 quotient = floorDiv(2 * firstStep * minorDelta + steps, divisor);
+        i64 remainder = 2 * firstStep * minorDelta + steps - quotient * divisor;
+        const i64 quotientStep = floorDiv(period * increment, divisor);
+        const i64 remainderStep = period * increment - quotientStep * divisor;
+        for (i64 s = firstStep; s <= stepTo; s += period) {
+            const i64 majorLow = major0 + direction * s + offset;
+            const i64 minorLow = minor0 + quotient + offset;
+            const i64 m0 = std::max<i64>(majorLow, 0);
+            const i64 m1 = std::min<i64>(majorLow + w - 1, majorSize - 1);
+            const i64 n0 = std::max<i64>(minorLow, 0);
+            const i64 n1 = std::min<i64>(minorLow + w - 1, minorSize - 1);
+            if (xMajor) {
+                for (i64 y = n0; y <= n1 && m0 <= m1; ++y) {
+                    pushSpan(static_cast<int>(y), static_cast<int>(m0), static_cast<int>(m1),
+                             Ink::Pen);
+                }
+            } else {
+                for (i64 y = m0; y <= m1 && n0 <= n1; ++y) {
+                    pushSpan(static_cast<int>(y), static_cast<int>(n0), static_cast<int>(n1),
+                             Ink::Pen);
+                }
+            }
+            quotient += quotientStep;
+            remainder += remainderStep;
+            if (remainder >= divisor) {
+                remainder -= divisor;
+                ++quotient;
+            }
+        }
+        return;
+    }
+
+    m_lineMinors.resize(static_cast<std::size_t>(stepTo - stepFrom + 1));
     i64 quotient = floorDiv(2 * stepFrom * minorDelta + steps, divisor);
     i64 remainder = 2 * stepFrom * minorDelta + steps - quotient * divisor;
     for (std::size_t i = 0; i < m_lineMinors.size(); ++i) {
@@ -166,66 +230,57 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
         }
     }
     auto minorAt = [&](i64 s) { return m_lineMinors[static_cast<std::size_t>(s - stepFrom)]; };
-    const auto period = static_cast<std::uint32_t>(2 * w);
-    auto isOn = [&](i64 s) { return !dotted || static_cast<std::uint32_t>(s) % period == 0; };
 
     for (i64 m = from; m <= to; ++m) {
         // The steps whose pen square covers major coordinate m form one window of at most w
-        // steps. Consecutive squares overlap, and a dotted pen has at most one step on in such
-        // a window, so the union along the minor axis is one interval.
-        i64 s0 = direction > 0 ? m - offset - w + 1 - major0 : major0 - (m - offset);
-        i64 s1 = direction > 0 ? m - offset - major0 : major0 - (m - offset - w + 1);
-        s0 = std::max(s0, stepFrom);
-        s1 = std::min(s1, stepTo);
-        i64 firstOn = -1;
-        i64 lastOn = -1;
-        for (i64 s = s0; s <= s1; ++s) {
-            if (isOn(s)) {
-                if (firstOn < 0) {
-                    firstOn = s;
-                }
-                lastOn = s;
-            }
-        }
-        if (firstOn < 0) {
+        // steps; consecutive squares overlap, so the union along the minor axis is one interval
+        // between the minor coordinates of the window's ends.
+        const i64 s0 =
+            std::max(direction > 0 ? m - offset - w + 1 - major0 : major0 - (m - offset), stepFrom);
+        const i64 s1 =
+            std::min(direction > 0 ? m - offset - major0 : major0 - (m - offset - w + 1), stepTo);
+        if (s0 > s1) {
             continue;
         }
-        const i64 n0 = minorAt(firstOn);
-        const i64 n1 = minorAt(lastOn);
+        const i64 n0 = minorAt(s0);
+        const i64 n1 = minorAt(s1);
         const i64 lo = std::max<i64>(std::min(n0, n1) + offset, 0);
         const i64 hi = std::min<i64>(std::max(n0, n1) + offset + w - 1, minorSize - 1);
-        if (lo > hi) {
-            continue;
-        }
         if (xMajor) {
             for (i64 y = lo; y <= hi; ++y) {
-                addSpan(y, m, m, Ink::Pen);
+                pushSpan(static_cast<int>(y), static_cast<int>(m), static_cast<int>(m), Ink::Pen);
             }
-        } else {
-            addSpan(m, lo, hi, Ink::Pen);
+        } else if (lo <= hi) {
+            pushSpan(static_cast<int>(m), static_cast<int>(lo), static_cast<int>(hi), Ink::Pen);
         }
     }
 }
 
 void FigureRaster::addDottedArc(i64 y, i64 x0, i64 x1, i64 cx, i64 cy, i64 dash) {
+    // The outline steps along the shorter offset from the centre within each eighth: a pixel is
+    // on where min(|x - cx|, |y - cy|) / dash is even. Walked in blocks where that is constant.
     x0 = std::max<i64>(x0, 0);
     x1 = std::min<i64>(x1, m_width - 1);
     const i64 dy = std::abs(y - cy);
-    i64 runStart = -1;
-    for (i64 x = x0; x <= x1 + 1; ++x) {
-        bool on = false;
-        if (x <= x1) {
-            // The outline steps along the shorter offset from the centre within each eighth.
-            const i64 dx = std::abs(x - cx);
-            const i64 step = std::min(dx, dy);
-            on = ((dash == 1 ? step : step / dash) & 1) == 0;
+    const bool steepOn = (dy / dash & 1) == 0;
+    for (i64 x = x0; x <= x1;) {
+        i64 end = x1;
+        bool on = steepOn;
+        if (x <= cx - dy) {
+            end = std::min(end, cx - dy);
+        } else if (x <= cx) {
+            const i64 block = (cx - x) / dash;
+            on = (block & 1) == 0;
+            end = std::min(end, cx - block * dash);
+        } else if (x < cx + dy) {
+            const i64 block = (x - cx) / dash;
+            on = (block & 1) == 0;
+            end = std::min(end, std::min(cx + block * dash + dash, cx + dy) - 1);
         }
-        if (on && runStart < 0) {
-            runStart = x;
-        } else if (!on && runStart >= 0) {
-            addSpan(y, runStart, x - 1, Ink::Pen);
-            runStart = -1;
+        if (on) {
+            pushSpan(static_cast<int>(y), static_cast<int>(x), static_cast<int>(end), Ink::Pen);
         }
+        x = end + 1;
     }
 }
 
@@ -252,15 +307,17 @@ void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, boo
     }
 
     // Half widths of the disc's rows, with depth extra rows either side for the erosion below.
+    // Rows the same distance above and below the centre are alike, so the table is kept by
+    // distance.
     const i64 firstRow = rowFrom - depth;
-    m_halfWidths.resize(static_cast<std::size_t>(rowTo - rowFrom + 1 + 2 * depth));
-    for (std::size_t i = 0; i < m_halfWidths.size(); ++i) {
-        const auto dy = static_cast<double>(firstRow + static_cast<i64>(i) - cy);
-        const double room = reach - dy * dy;
-        m_halfWidths[i] = room < 0.0 ? -1 : static_cast<i64>(std::floor(std::sqrt(room)));
-    }
+    const i64 lastRow = rowTo + depth;
+    const i64 nearest = firstRow <= cy && cy <= lastRow
+                            ? 0
+                            : std::min(std::abs(firstRow - cy), std::abs(lastRow - cy));
+    const i64 farthest = std::max(std::abs(firstRow - cy), std::abs(lastRow - cy));
+    fillHalfWidths(reach, nearest, farthest);
     auto halfWidth = [&](i64 row) {
-        return m_halfWidths[static_cast<std::size_t>(row - firstRow)];
+        return m_halfWidths[static_cast<std::size_t>(std::abs(row - cy) - nearest)];
     };
 
     auto outline = [&](i64 row, i64 x0, i64 x1) {
@@ -296,6 +353,25 @@ void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, boo
             addSpan(row, cx - inner, cx + inner, Ink::Fill);
         }
         outline(row, cx + inner + 1, cx + half);
+    }
+}
+
+void FigureRaster::fillHalfWidths(double reach, i64 nearest, i64 farthest) {
+    // The half width at distance dy is floor(sqrt(reach - dy^2)) in double arithmetic, or -1
+    // outside the disc. It never grows with the distance, so most rows are settled by comparing
+    // with the squares of the previous row's value, which are exact; the square root is taken
+    // only where that cannot decide, so the result is the same to the last bit.
+    m_halfWidths.resize(static_cast<std::size_t>(farthest - nearest + 1));
+    i64 previous = -1;
+    for (i64 d = nearest; d <= farthest; ++d) {
+        const auto dy = static_cast<double>(d);
+        const double room = reach - dy * dy;
+        i64 half = -1;
+        if (room >= 0.0) {
+            half = exactHalfWidth(room, previous);
+        }
+        m_halfWidths[static_cast<std::size_t>(d - nearest)] = half;
+        previous = half;
     }
 }
 
