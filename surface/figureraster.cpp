@@ -73,6 +73,22 @@ constexpr double kCircleLimit = 1125899906842624.0; // 2^50
     return std::abs(p.x) > kLineBox || std::abs(p.y) > kLineBox;
 }
 
+// n / divisor for n >= 0 and a pen width 1..4 as the divisor, without a division instruction.
+[[nodiscard]] i64 divideSmall(i64 n, i64 divisor) {
+    switch (divisor) {
+    case 1:
+        return n;
+    case 2:
+        return n >> 1;
+    case 3:
+        return n / 3;
+    case 4:
+        return n >> 2;
+    default:
+        return n / divisor;
+    }
+}
+
 // floor(sqrt(room)) for room >= 0, as the double square root gives it. bound is that value for
 // a room at least as large, or -1 if none is known.
 [[nodiscard]] i64 exactHalfWidth(double room, i64 bound) {
@@ -100,17 +116,6 @@ constexpr double kCircleLimit = 1125899906842624.0; // 2^50
 
 FigureRaster::FigureRaster(int width, int height)
     : m_width(std::max(width, 0)), m_height(std::max(height, 0)) {}
-
-void FigureRaster::addSpan(i64 y, i64 x0, i64 x1, Ink ink) {
-    if (y < 0 || y >= m_height) {
-        return;
-    }
-    x0 = std::max<i64>(x0, 0);
-    x1 = std::min<i64>(x1, m_width - 1);
-    if (x0 <= x1) {
-        pushSpan(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), ink);
-    }
-}
 
 void FigureRaster::addDot(PixelPoint point, int penWidth) {
     if (!isFinite(point)) {
@@ -258,29 +263,51 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
 
 void FigureRaster::addDottedArc(i64 y, i64 x0, i64 x1, i64 cx, i64 cy, i64 dash) {
     // The outline steps along the shorter offset from the centre within each eighth: a pixel is
-    // on where min(|x - cx|, |y - cy|) / dash is even. Walked in blocks where that is constant.
+    // on where min(|x - cx|, |y - cy|) / dash is even. Left and right, where the horizontal
+    // offset is at least the vertical one, that is the same for the whole stretch; in between,
+    // the dashes are found from the horizontal offset, from left to right.
     x0 = std::max<i64>(x0, 0);
     x1 = std::min<i64>(x1, m_width - 1);
+    if (x0 > x1) {
+        return;
+    }
+    const auto row = static_cast<int>(y);
+    auto add = [&](i64 from, i64 to) {
+        pushSpan(row, static_cast<int>(from), static_cast<int>(to), Ink::Pen);
+    };
     const i64 dy = std::abs(y - cy);
-    const bool steepOn = (dy / dash & 1) == 0;
-    for (i64 x = x0; x <= x1;) {
-        i64 end = x1;
-        bool on = steepOn;
-        if (x <= cx - dy) {
-            end = std::min(end, cx - dy);
-        } else if (x <= cx) {
-            const i64 block = (cx - x) / dash;
-            on = (block & 1) == 0;
-            end = std::min(end, cx - block * dash);
-        } else if (x < cx + dy) {
-            const i64 block = (x - cx) / dash;
-            on = (block & 1) == 0;
-            end = std::min(end, std::min(cx + block * dash + dash, cx + dy) - 1);
+    const bool flatOn = (divideSmall(dy, dash) & 1) == 0;
+    if (flatOn && x0 <= cx - dy) {
+        add(x0, std::min(x1, cx - dy));
+    }
+    // Left of the centre: offsets from cx - a down to cx - b.
+    const i64 a = std::max(x0, cx - dy + 1);
+    const i64 b = std::min(x1, cx);
+    if (a <= b) {
+        const i64 farthest = cx - a;
+        const i64 nearest = cx - b;
+        for (i64 block = divideSmall(farthest, dash) & ~i64{1}; block * dash + dash > nearest;
+             block -= 2) {
+            add(cx - std::min(block * dash + dash - 1, farthest),
+                cx - std::max(block * dash, nearest));
         }
-        if (on) {
-            pushSpan(static_cast<int>(y), static_cast<int>(x), static_cast<int>(end), Ink::Pen);
+    }
+    // Right of the centre: offsets from c - cx up to d - cx.
+    const i64 c = std::max(x0, cx + 1);
+    const i64 d = std::min(x1, cx + dy - 1);
+    if (c <= d) {
+        const i64 nearest = c - cx;
+        const i64 farthest = d - cx;
+        for (i64 block = (divideSmall(nearest, dash) + 1) & ~i64{1}; block * dash <= farthest;
+             block += 2) {
+            add(cx + std::max(block * dash, nearest),
+                cx + std::min(block * dash + dash - 1, farthest));
         }
-        x = end + 1;
+    }
+    // On the centre row the left stretch already holds the centre.
+    const i64 rightFlat = std::max(cx + dy, cx + 1);
+    if (flatOn && rightFlat <= x1) {
+        add(std::max(x0, rightFlat), x1);
     }
 }
 
@@ -331,10 +358,10 @@ void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, boo
         }
     };
 
-    for (i64 row = rowFrom; row <= rowTo; ++row) {
+    auto addRow = [&](i64 row) {
         const i64 half = halfWidth(row);
         if (half < 0) {
-            continue;
+            return;
         }
         // The inside is the disc eroded depth times by the four-neighbour cross, i.e. the pixels
         // whose diamond of radius depth lies in the disc; the outline is the rest.
@@ -346,13 +373,36 @@ void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, boo
         }
         if (inner < 0) {
             outline(row, cx - half, cx + half);
-            continue;
+            return;
         }
         outline(row, cx - half, cx - inner - 1);
         if (filled) {
             addSpan(row, cx - inner, cx + inner, Ink::Fill);
         }
         outline(row, cx + inner + 1, cx + half);
+    };
+
+    // The figure is the same on the rows the same distance above and below the centre: each such
+    // pair is worked out once and its spans copied to the other row.
+    const i64 nearestRow =
+        rowFrom <= cy && cy <= rowTo ? 0 : std::min(std::abs(rowFrom - cy), std::abs(rowTo - cy));
+    const i64 farthestRow = std::max(std::abs(rowFrom - cy), std::abs(rowTo - cy));
+    for (i64 d = nearestRow; d <= farthestRow; ++d) {
+        const bool below = cy + d <= rowTo;
+        const bool above = d > 0 && cy - d >= rowFrom;
+        if (!below && !above) {
+            continue;
+        }
+        const std::size_t first = m_spans.size();
+        addRow(below ? cy + d : cy - d);
+        if (below && above) {
+            const std::size_t last = m_spans.size();
+            for (std::size_t i = first; i < last; ++i) {
+                PixelSpan mirrored = m_spans[i];
+                mirrored.y = static_cast<int>(cy - d);
+                m_spans.push_back(mirrored);
+            }
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "scalemapping.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -50,7 +51,17 @@ public:
     void addCircle(PixelPoint centre, double radius, int penWidth, bool dotted, bool filled);
 
 private:
-    void addSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, Ink ink);
+    // A span clipped to the surface first.
+    void addSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, Ink ink) {
+        if (y < 0 || y >= m_height) {
+            return;
+        }
+        x0 = std::max<std::int64_t>(x0, 0);
+        x1 = std::min<std::int64_t>(x1, m_width - 1);
+        if (x0 <= x1) {
+            pushSpan(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), ink);
+        }
+    }
     // A span already inside the surface, joined to the previous one where the two touch.
     void pushSpan(int y, int x0, int x1, Ink ink) {
         if (!m_spans.empty()) {
