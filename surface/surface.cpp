@@ -86,9 +86,15 @@ void Surface::Cls() {
     if (m_image.isNull()) {
         return;
     }
-    // Copying into the existing buffer avoids a new allocation when the image is not shared.
-    std::memcpy(m_image.bits(), m_picture.constBits(),
-                static_cast<std::size_t>(m_image.sizeInBytes()));
+    if (!m_image.isDetached()) {
+        // Writing into a shared image would copy it first and then copy the picture over it:
+        // sharing the picture instead leaves at most one copy, made by the next drawing.
+        m_image = m_picture;
+    } else {
+        // Copying into the existing buffer avoids a new allocation.
+        std::memcpy(m_image.bits(), m_picture.constBits(),
+                    static_cast<std::size_t>(m_image.sizeInBytes()));
+    }
     ++m_changeCount;
 }
 

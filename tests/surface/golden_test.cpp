@@ -136,9 +136,9 @@ void drawFigure(Surface& surface, const GoldenScale& s, Draw& draw) {
     }
 }
 
-class Golden : public ::testing::TestWithParam<GoldenScale> {};
+class SurfaceGolden : public ::testing::TestWithParam<GoldenScale> {};
 
-TEST_P(Golden, EveryFigureKeepsItsPixels) {
+TEST_P(SurfaceGolden, EveryFigureKeepsItsPixels) {
     const GoldenScale& s = GetParam();
     Draw draw(0x5EED0000u + static_cast<std::uint32_t>(s.pixelWidth));
     Surface surface(noise(s.pixelWidth, s.pixelHeight, draw));
@@ -163,7 +163,7 @@ TEST_P(Golden, EveryFigureKeepsItsPixels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Scales, Golden,
+    Scales, SurfaceGolden,
     ::testing::Values(GoldenScale{"pixels", 64, 48, 0, 0, 64, 48, kPixelsHashes},
                       GoldenScale{"plan", 223, 224, -3, -3, 6, 6, kPlanHashes},
                       GoldenScale{"sky", 471, 159, 0, -25, 360, 50, kSkyHashes}),
