@@ -73,21 +73,49 @@ constexpr double kCircleLimit = 1125899906842624.0; // 2^50
     return std::abs(p.x) > kLineBox || std::abs(p.y) > kLineBox;
 }
 
+// n / divisor for n >= 0 and a pen width 1..4 as the divisor, without a division instruction.
+[[nodiscard]] i64 divideSmall(i64 n, i64 divisor) {
+    switch (divisor) {
+    case 1:
+        return n;
+    case 2:
+        return n >> 1;
+    case 3:
+        return n / 3;
+    case 4:
+        return n >> 2;
+    default:
+        return n / divisor;
+    }
+}
+
+// floor(sqrt(room)) for room >= 0, as the double square root gives it. bound is that value for
+// a room at least as large, or -1 if none is known.
+[[nodiscard]] i64 exactHalfWidth(double room, i64 bound) {
+    // Squares of numbers below this are exact in double, with ample room for the margin below.
+    constexpr i64 kExactSquares = i64{1} << 24;
+    if (bound >= 0 && bound < kExactSquares) {
+        for (i64 h = bound; h >= 0 && bound - h < 4; --h) {
+            const auto root = static_cast<double>(h);
+            if (root * root <= room) {
+                // The root is at least h; it is at most bound, and below h + 1 once h + 1 was
+                // too large, unless room lies so close to (h + 1)^2 that the rounded root reaches
+                // it.
+                const double next = root + 1.0;
+                if (h == bound || room < next * next - next * 0x1p-20) {
+                    return h;
+                }
+                break;
+            }
+        }
+    }
+    return static_cast<i64>(std::sqrt(room));
+}
+
 } // namespace
 
 FigureRaster::FigureRaster(int width, int height)
     : m_width(std::max(width, 0)), m_height(std::max(height, 0)) {}
-
-void FigureRaster::addSpan(i64 y, i64 x0, i64 x1, Ink ink) {
-    if (y < 0 || y >= m_height) {
-        return;
-    }
-    x0 = std::max<i64>(x0, 0);
-    x1 = std::min<i64>(x1, m_width - 1);
-    if (x0 <= x1) {
-        m_spans.push_back({static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), ink});
-    }
-}
 
 void FigureRaster::addDot(PixelPoint point, int penWidth) {
     if (!isFinite(point)) {
@@ -139,9 +167,9 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
         return;
     }
 
-    // Steps whose pen square can reach the surface, with their minor coordinates: the nearest
-    // pixel to the ideal line, halves rounded up, i.e. minor0 + floor((2 s dn + n) / 2n). Kept
-    // as quotient and remainder so that each further step costs an addition.
+    // Steps whose pen square can reach the surface. The minor coordinate of step s is the nearest
+    // pixel to the ideal line, halves rounded up, i.e. minor0 + floor((2 s dn + n) / 2n); it is
+    // kept as quotient and remainder so that each further step costs an addition.
     const i64 stepFrom =
         std::max<i64>(direction > 0 ? from - offset - w + 1 - major0 : major0 - (to - offset), 0);
     const i64 stepTo =
@@ -149,9 +177,50 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
     if (stepFrom > stepTo) {
         return;
     }
-    m_lineMinors.resize(static_cast<std::size_t>(stepTo - stepFrom + 1));
     const i64 divisor = std::max<i64>(2 * steps, 1);
     const i64 increment = 2 * minorDelta;
+
+    if (dotted) {
+        // The pen is down every 2w steps, and its squares are w pixels across, so the dots are
+        // disjoint squares: each is added whole, row by row.
+        const i64 period = 2 * w;
+        const i64 firstStep = (stepFrom + period - 1) / period * period;
+        if (firstStep > stepTo) {
+            return;
+        }
+        i64 quotient = floorDiv(2 * firstStep * minorDelta + steps, divisor);
+        i64 remainder = 2 * firstStep * minorDelta + steps - quotient * divisor;
+        const i64 quotientStep = floorDiv(period * increment, divisor);
+        const i64 remainderStep = period * increment - quotientStep * divisor;
+        for (i64 s = firstStep; s <= stepTo; s += period) {
+            const i64 majorLow = major0 + direction * s + offset;
+            const i64 minorLow = minor0 + quotient + offset;
+            const i64 m0 = std::max<i64>(majorLow, 0);
+            const i64 m1 = std::min<i64>(majorLow + w - 1, majorSize - 1);
+            const i64 n0 = std::max<i64>(minorLow, 0);
+            const i64 n1 = std::min<i64>(minorLow + w - 1, minorSize - 1);
+            if (xMajor) {
+                for (i64 y = n0; y <= n1 && m0 <= m1; ++y) {
+                    pushSpan(static_cast<int>(y), static_cast<int>(m0), static_cast<int>(m1),
+                             Ink::Pen);
+                }
+            } else {
+                for (i64 y = m0; y <= m1 && n0 <= n1; ++y) {
+                    pushSpan(static_cast<int>(y), static_cast<int>(n0), static_cast<int>(n1),
+                             Ink::Pen);
+                }
+            }
+            quotient += quotientStep;
+            remainder += remainderStep;
+            if (remainder >= divisor) {
+                remainder -= divisor;
+                ++quotient;
+            }
+        }
+        return;
+    }
+
+    m_lineMinors.resize(static_cast<std::size_t>(stepTo - stepFrom + 1));
     i64 quotient = floorDiv(2 * stepFrom * minorDelta + steps, divisor);
     i64 remainder = 2 * stepFrom * minorDelta + steps - quotient * divisor;
     for (std::size_t i = 0; i < m_lineMinors.size(); ++i) {
@@ -166,66 +235,79 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
         }
     }
     auto minorAt = [&](i64 s) { return m_lineMinors[static_cast<std::size_t>(s - stepFrom)]; };
-    const auto period = static_cast<std::uint32_t>(2 * w);
-    auto isOn = [&](i64 s) { return !dotted || static_cast<std::uint32_t>(s) % period == 0; };
 
     for (i64 m = from; m <= to; ++m) {
         // The steps whose pen square covers major coordinate m form one window of at most w
-        // steps. Consecutive squares overlap, and a dotted pen has at most one step on in such
-        // a window, so the union along the minor axis is one interval.
-        i64 s0 = direction > 0 ? m - offset - w + 1 - major0 : major0 - (m - offset);
-        i64 s1 = direction > 0 ? m - offset - major0 : major0 - (m - offset - w + 1);
-        s0 = std::max(s0, stepFrom);
-        s1 = std::min(s1, stepTo);
-        i64 firstOn = -1;
-        i64 lastOn = -1;
-        for (i64 s = s0; s <= s1; ++s) {
-            if (isOn(s)) {
-                if (firstOn < 0) {
-                    firstOn = s;
-                }
-                lastOn = s;
-            }
-        }
-        if (firstOn < 0) {
+        // steps; consecutive squares overlap, so the union along the minor axis is one interval
+        // between the minor coordinates of the window's ends.
+        const i64 s0 =
+            std::max(direction > 0 ? m - offset - w + 1 - major0 : major0 - (m - offset), stepFrom);
+        const i64 s1 =
+            std::min(direction > 0 ? m - offset - major0 : major0 - (m - offset - w + 1), stepTo);
+        if (s0 > s1) {
             continue;
         }
-        const i64 n0 = minorAt(firstOn);
-        const i64 n1 = minorAt(lastOn);
+        const i64 n0 = minorAt(s0);
+        const i64 n1 = minorAt(s1);
         const i64 lo = std::max<i64>(std::min(n0, n1) + offset, 0);
         const i64 hi = std::min<i64>(std::max(n0, n1) + offset + w - 1, minorSize - 1);
-        if (lo > hi) {
-            continue;
-        }
         if (xMajor) {
             for (i64 y = lo; y <= hi; ++y) {
-                addSpan(y, m, m, Ink::Pen);
+                pushSpan(static_cast<int>(y), static_cast<int>(m), static_cast<int>(m), Ink::Pen);
             }
-        } else {
-            addSpan(m, lo, hi, Ink::Pen);
+        } else if (lo <= hi) {
+            pushSpan(static_cast<int>(m), static_cast<int>(lo), static_cast<int>(hi), Ink::Pen);
         }
     }
 }
 
 void FigureRaster::addDottedArc(i64 y, i64 x0, i64 x1, i64 cx, i64 cy, i64 dash) {
+    // The outline steps along the shorter offset from the centre within each eighth: a pixel is
+    // on where min(|x - cx|, |y - cy|) / dash is even. Left and right, where the horizontal
+    // offset is at least the vertical one, that is the same for the whole stretch; in between,
+    // the dashes are found from the horizontal offset, from left to right.
     x0 = std::max<i64>(x0, 0);
     x1 = std::min<i64>(x1, m_width - 1);
+    if (x0 > x1) {
+        return;
+    }
+    const auto row = static_cast<int>(y);
+    auto add = [&](i64 from, i64 to) {
+        pushSpan(row, static_cast<int>(from), static_cast<int>(to), Ink::Pen);
+    };
     const i64 dy = std::abs(y - cy);
-    i64 runStart = -1;
-    for (i64 x = x0; x <= x1 + 1; ++x) {
-        bool on = false;
-        if (x <= x1) {
-            // The outline steps along the shorter offset from the centre within each eighth.
-            const i64 dx = std::abs(x - cx);
-            const i64 step = std::min(dx, dy);
-            on = ((dash == 1 ? step : step / dash) & 1) == 0;
+    const bool flatOn = (divideSmall(dy, dash) & 1) == 0;
+    if (flatOn && x0 <= cx - dy) {
+        add(x0, std::min(x1, cx - dy));
+    }
+    // Left of the centre: offsets from cx - a down to cx - b.
+    const i64 a = std::max(x0, cx - dy + 1);
+    const i64 b = std::min(x1, cx);
+    if (a <= b) {
+        const i64 farthest = cx - a;
+        const i64 nearest = cx - b;
+        for (i64 block = divideSmall(farthest, dash) & ~i64{1}; block * dash + dash > nearest;
+             block -= 2) {
+            add(cx - std::min(block * dash + dash - 1, farthest),
+                cx - std::max(block * dash, nearest));
         }
-        if (on && runStart < 0) {
-            runStart = x;
-        } else if (!on && runStart >= 0) {
-            addSpan(y, runStart, x - 1, Ink::Pen);
-            runStart = -1;
+    }
+    // Right of the centre: offsets from c - cx up to d - cx.
+    const i64 c = std::max(x0, cx + 1);
+    const i64 d = std::min(x1, cx + dy - 1);
+    if (c <= d) {
+        const i64 nearest = c - cx;
+        const i64 farthest = d - cx;
+        for (i64 block = (divideSmall(nearest, dash) + 1) & ~i64{1}; block * dash <= farthest;
+             block += 2) {
+            add(cx + std::max(block * dash, nearest),
+                cx + std::min(block * dash + dash - 1, farthest));
         }
+    }
+    // On the centre row the left stretch already holds the centre.
+    const i64 rightFlat = std::max(cx + dy, cx + 1);
+    if (flatOn && rightFlat <= x1) {
+        add(std::max(x0, rightFlat), x1);
     }
 }
 
@@ -252,15 +334,17 @@ void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, boo
     }
 
     // Half widths of the disc's rows, with depth extra rows either side for the erosion below.
+    // Rows the same distance above and below the centre are alike, so the table is kept by
+    // distance.
     const i64 firstRow = rowFrom - depth;
-    m_halfWidths.resize(static_cast<std::size_t>(rowTo - rowFrom + 1 + 2 * depth));
-    for (std::size_t i = 0; i < m_halfWidths.size(); ++i) {
-        const auto dy = static_cast<double>(firstRow + static_cast<i64>(i) - cy);
-        const double room = reach - dy * dy;
-        m_halfWidths[i] = room < 0.0 ? -1 : static_cast<i64>(std::floor(std::sqrt(room)));
-    }
+    const i64 lastRow = rowTo + depth;
+    const i64 nearest = firstRow <= cy && cy <= lastRow
+                            ? 0
+                            : std::min(std::abs(firstRow - cy), std::abs(lastRow - cy));
+    const i64 farthest = std::max(std::abs(firstRow - cy), std::abs(lastRow - cy));
+    fillHalfWidths(reach, nearest, farthest);
     auto halfWidth = [&](i64 row) {
-        return m_halfWidths[static_cast<std::size_t>(row - firstRow)];
+        return m_halfWidths[static_cast<std::size_t>(std::abs(row - cy) - nearest)];
     };
 
     auto outline = [&](i64 row, i64 x0, i64 x1) {
@@ -274,10 +358,10 @@ void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, boo
         }
     };
 
-    for (i64 row = rowFrom; row <= rowTo; ++row) {
+    auto addRow = [&](i64 row) {
         const i64 half = halfWidth(row);
         if (half < 0) {
-            continue;
+            return;
         }
         // The inside is the disc eroded depth times by the four-neighbour cross, i.e. the pixels
         // whose diamond of radius depth lies in the disc; the outline is the rest.
@@ -289,13 +373,55 @@ void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, boo
         }
         if (inner < 0) {
             outline(row, cx - half, cx + half);
-            continue;
+            return;
         }
         outline(row, cx - half, cx - inner - 1);
         if (filled) {
             addSpan(row, cx - inner, cx + inner, Ink::Fill);
         }
         outline(row, cx + inner + 1, cx + half);
+    };
+
+    // The figure is the same on the rows the same distance above and below the centre: each such
+    // pair is worked out once and its spans copied to the other row.
+    const i64 nearestRow =
+        rowFrom <= cy && cy <= rowTo ? 0 : std::min(std::abs(rowFrom - cy), std::abs(rowTo - cy));
+    const i64 farthestRow = std::max(std::abs(rowFrom - cy), std::abs(rowTo - cy));
+    for (i64 d = nearestRow; d <= farthestRow; ++d) {
+        const bool below = cy + d <= rowTo;
+        const bool above = d > 0 && cy - d >= rowFrom;
+        if (!below && !above) {
+            continue;
+        }
+        const std::size_t first = m_spans.size();
+        addRow(below ? cy + d : cy - d);
+        if (below && above) {
+            const std::size_t last = m_spans.size();
+            for (std::size_t i = first; i < last; ++i) {
+                PixelSpan mirrored = m_spans[i];
+                mirrored.y = static_cast<int>(cy - d);
+                m_spans.push_back(mirrored);
+            }
+        }
+    }
+}
+
+void FigureRaster::fillHalfWidths(double reach, i64 nearest, i64 farthest) {
+    // The half width at distance dy is floor(sqrt(reach - dy^2)) in double arithmetic, or -1
+    // outside the disc. It never grows with the distance, so most rows are settled by comparing
+    // with the squares of the previous row's value, which are exact; the square root is taken
+    // only where that cannot decide, so the result is the same to the last bit.
+    m_halfWidths.resize(static_cast<std::size_t>(farthest - nearest + 1));
+    i64 previous = -1;
+    for (i64 d = nearest; d <= farthest; ++d) {
+        const auto dy = static_cast<double>(d);
+        const double room = reach - dy * dy;
+        i64 half = -1;
+        if (room >= 0.0) {
+            half = exactHalfWidth(room, previous);
+        }
+        m_halfWidths[static_cast<std::size_t>(d - nearest)] = half;
+        previous = half;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "scalemapping.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -50,15 +51,38 @@ public:
     void addCircle(PixelPoint centre, double radius, int penWidth, bool dotted, bool filled);
 
 private:
-    void addSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, Ink ink);
+    // A span clipped to the surface first.
+    void addSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, Ink ink) {
+        if (y < 0 || y >= m_height) {
+            return;
+        }
+        x0 = std::max<std::int64_t>(x0, 0);
+        x1 = std::min<std::int64_t>(x1, m_width - 1);
+        if (x0 <= x1) {
+            pushSpan(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), ink);
+        }
+    }
+    // A span already inside the surface, joined to the previous one where the two touch.
+    void pushSpan(int y, int x0, int x1, Ink ink) {
+        if (!m_spans.empty()) {
+            PixelSpan& last = m_spans.back();
+            if (last.y == y && last.ink == ink && last.x1 + 1 == x0) {
+                last.x1 = x1;
+                return;
+            }
+        }
+        m_spans.push_back({y, x0, x1, ink});
+    }
+    // Half widths of the disc dx^2 + dy^2 <= reach at distances nearest..farthest from its centre.
+    void fillHalfWidths(double reach, std::int64_t nearest, std::int64_t farthest);
     void addDottedArc(std::int64_t y, std::int64_t x0, std::int64_t x1, std::int64_t cx,
                       std::int64_t cy, std::int64_t dash);
 
     int m_width{0};
     int m_height{0};
     std::vector<PixelSpan> m_spans;
-    std::vector<std::int64_t> m_halfWidths; // per-row half widths of the current disc
-    std::vector<std::int64_t> m_lineMinors; // minor coordinate per step of the current line
+    std::vector<std::int64_t> m_halfWidths; // half widths of the current disc by row distance
+    std::vector<std::int64_t> m_lineMinors; // minor coordinate per step of the current solid line
 };
 
 } // namespace vantor

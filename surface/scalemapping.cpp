@@ -48,8 +48,4 @@ double ScaleMapping::toPixelLengthX(double userLength) const {
     return userLength * m_pixelWidth / std::abs(static_cast<double>(m_width));
 }
 
-double ScaleMapping::pixelIndex(double continuous) {
-    return std::floor(continuous);
-}
-
 } // namespace vantor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace vantor {
@@ -48,8 +49,19 @@ public:
     // A horizontal user length in pixels; negative if userLength is.
     [[nodiscard]] double toPixelLengthX(double userLength) const;
 
-    // The pixel column or row in which a continuous pixel coordinate falls (the rounding rule).
-    [[nodiscard]] static double pixelIndex(double continuous);
+    // The pixel column or row in which a continuous pixel coordinate falls (the rounding rule):
+    // floor, written out so that it costs no library call on every figure.
+    [[nodiscard]] static double pixelIndex(double continuous) {
+        // From 2^52 on every double is whole; NaN falls through unchanged too.
+        if (!(std::abs(continuous) < 4503599627370496.0)) {
+            return continuous;
+        }
+        const auto truncated = static_cast<double>(static_cast<std::int64_t>(continuous));
+        if (truncated == continuous) {
+            return continuous;
+        }
+        return truncated > continuous ? truncated - 1.0 : truncated;
+    }
 
 private:
     int m_pixelWidth{0};

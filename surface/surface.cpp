@@ -63,16 +63,19 @@ void Surface::applyFigure(Color penColor) {
     const QRgb fill = toQRgb(m_fillColor);
     uchar* bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
+    const bool copy = m_drawMode == DrawMode::Copy;
     for (const PixelSpan& span : spans) {
-        auto* row = reinterpret_cast<QRgb*>(bits + span.y * stride);
+        // Locals, so that the compiler knows the pixel writes cannot change them.
+        QRgb* const from = reinterpret_cast<QRgb*>(bits + span.y * stride) + span.x0;
+        QRgb* const to = from + (span.x1 - span.x0 + 1);
         const QRgb colour = span.ink == Ink::Pen ? pen : fill;
-        if (m_drawMode == DrawMode::Copy) {
-            std::fill(row + span.x0, row + span.x1 + 1, colour);
+        if (copy) {
+            std::fill(from, to, colour);
         } else {
             // Only the colour bits are combined: the pixel stays opaque.
             const QRgb bitsToFlip = colour & 0x00FFFFFFu;
-            for (int x = span.x0; x <= span.x1; ++x) {
-                row[x] ^= bitsToFlip;
+            for (QRgb* pixel = from; pixel != to; ++pixel) {
+                *pixel ^= bitsToFlip;
             }
         }
     }
@@ -83,9 +86,15 @@ void Surface::Cls() {
     if (m_image.isNull()) {
         return;
     }
-    // Copying into the existing buffer avoids a new allocation when the image is not shared.
-    std::memcpy(m_image.bits(), m_picture.constBits(),
-                static_cast<std::size_t>(m_image.sizeInBytes()));
+    if (!m_image.isDetached()) {
+        // Writing into a shared image would copy it first and then copy the picture over it:
+        // sharing the picture instead leaves at most one copy, made by the next drawing.
+        m_image = m_picture;
+    } else {
+        // Copying into the existing buffer avoids a new allocation.
+        std::memcpy(m_image.bits(), m_picture.constBits(),
+                    static_cast<std::size_t>(m_image.sizeInBytes()));
+    }
     ++m_changeCount;
 }
 

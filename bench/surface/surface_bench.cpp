@@ -127,9 +127,105 @@ void BM_Dot(benchmark::State& state) {
     });
 }
 
+// A body marker of the given radius in pixels, as the tick draws them from 2 to 20 pixels.
+void BM_SmallDisc(benchmark::State& state) {
+    const View view = viewOf(state);
+    vantor::Surface surface = makeSurface(view);
+    surface.setDrawMode(vantor::DrawMode::Xor);
+    surface.setFillStyle(vantor::FillStyle::Solid);
+    surface.setFillColor(0x00FF00);
+    const double pixel = surface.mapping().scaleWidth() / surface.width();
+    const double radius = static_cast<double>(state.range(1)) * pixel;
+    const double x = view == View::Plan ? 0.7 : 123.4;
+    measure(state, surface, [&] {
+        surface.Circle(x, 0.3, radius, 0x0000FF);
+        surface.Circle(x, 0.3, radius, 0x0000FF);
+    });
+}
+
+// The largest orbit of the plan view: a dotted circle some 110 pixels across its radius.
+void BM_LargeOrbit(benchmark::State& state) {
+    vantor::Surface surface = makeSurface(View::Plan);
+    surface.setDrawMode(vantor::DrawMode::Xor);
+    surface.setDrawStyle(vantor::DrawStyle::Dotted);
+    const double radius = 110.0 * 6.0 / 223.0;
+    measure(state, surface, [&] {
+        surface.Circle(0.02, -0.01, radius, 0xFFFFFF);
+        surface.Circle(0.02, -0.01, radius, 0xFFFFFF);
+    });
+}
+
+// Pixels of one plain copy of both views: the budget of a whole timer tick.
+double bothCopiesNanoseconds(const vantor::Surface& plan, const vantor::Surface& sky) {
+    return copyNanoseconds(plan) + copyNanoseconds(sky);
+}
+
+// One timer tick: some thirty figures on the two views, each drawn and erased again, measured
+// against one plain copy of both views' pixels.
+void BM_Tick(benchmark::State& state) {
+    vantor::Surface plan = makeSurface(View::Plan);
+    vantor::Surface sky = makeSurface(View::Sky);
+    for (vantor::Surface* surface : {&plan, &sky}) {
+        surface->setDrawMode(vantor::DrawMode::Xor);
+    }
+    const double planPixel = 6.0 / 223.0;
+    const double skyPixel = 360.0 / 471.0;
+    auto figures = [&] {
+        plan.setFillStyle(vantor::FillStyle::Solid);
+        plan.setDrawStyle(vantor::DrawStyle::Solid);
+        plan.setDrawWidth(1);
+        for (int i = 0; i < 8; ++i) {
+            plan.Circle(-2.0 + 0.5 * i, 0.3 * i - 1.0, (3.0 + 2.0 * i) * planPixel, 0x0000FF);
+        }
+        plan.setFillStyle(vantor::FillStyle::Transparent);
+        plan.setDrawStyle(vantor::DrawStyle::Dotted);
+        for (const double radius : {30.0, 60.0, 85.0, 110.0}) {
+            plan.Circle(0.02, -0.01, radius * planPixel, 0xFFFFFF);
+        }
+        plan.Line(0.02, -0.01, 2.9, 1.2, 0xFFFFFF);
+        plan.Line(-2.9, 2.9, 2.9, -2.9, 0xFFFFFF);
+        plan.Line(0.5, -2.5, -1.5, 2.0, 0xFFFFFF);
+        plan.setDrawStyle(vantor::DrawStyle::Solid);
+        plan.setDrawWidth(2);
+        for (int i = 0; i < 5; ++i) {
+            plan.PSet(-1.0 + 0.4 * i, 0.2 * i, 0x00FFFF);
+        }
+        sky.setFillStyle(vantor::FillStyle::Solid);
+        sky.setDrawStyle(vantor::DrawStyle::Solid);
+        sky.setDrawWidth(2);
+        for (int i = 0; i < 6; ++i) {
+            sky.Circle(30.0 + 55.0 * i, 4.0 * i - 10.0, (2.0 + 3.5 * i) * skyPixel, 0x0000FF);
+        }
+        sky.setDrawWidth(1);
+        sky.setDrawStyle(vantor::DrawStyle::Dotted);
+        sky.Line(10.0, -20.0, 240.0, 20.0, 0xFFFFFF);
+        sky.Line(120.0, 0.0, 350.0, 0.0, 0xFFFFFF);
+        sky.setDrawWidth(2);
+        sky.PSet(100.0, 5.0, 0x00FFFF);
+        sky.PSet(101.5, 5.2, 0x00FFFF);
+    };
+    const double copy = bothCopiesNanoseconds(plan, sky);
+    const auto start = Clock::now();
+    for (auto _ : state) {
+        figures();
+        figures();
+        benchmark::DoNotOptimize(plan.Image().constBits());
+        benchmark::DoNotOptimize(sky.Image().constBits());
+    }
+    const std::chrono::duration<double, std::nano> spent = Clock::now() - start;
+    state.counters["copy_ns"] = copy;
+    state.counters["ratio_to_copy"] =
+        spent.count() / static_cast<double>(state.iterations()) / copy;
+}
+
+// Back to the background and a first figure on it: the picture's pixels are copied once, by
+// whichever of the two does it.
 void BM_Cls(benchmark::State& state) {
     vantor::Surface surface = makeSurface(viewOf(state));
-    measure(state, surface, [&] { surface.Cls(); });
+    measure(state, surface, [&] {
+        surface.Cls();
+        surface.PSet(0.5, 0.5, 0x00FFFF);
+    });
 }
 
 // Argument 0: the plan view (223 x 224), 1: the sky view (471 x 159).
@@ -137,6 +233,10 @@ BENCHMARK(BM_FilledDisc)->Arg(0)->Arg(1);
 BENCHMARK(BM_DottedCircle)->Arg(0)->Arg(1);
 BENCHMARK(BM_DottedLine)->Arg(0)->Arg(1);
 BENCHMARK(BM_Dot)->Arg(0)->Arg(1);
+// Arguments: the view, then the disc's radius in pixels.
+BENCHMARK(BM_SmallDisc)->Args({0, 2})->Args({0, 8})->Args({0, 20})->Args({1, 2})->Args({1, 20});
+BENCHMARK(BM_LargeOrbit);
+BENCHMARK(BM_Tick);
 BENCHMARK(BM_Cls)->Arg(0)->Arg(1);
 
 } // namespace

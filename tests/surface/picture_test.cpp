@@ -53,6 +53,27 @@ TEST(SurfacePicture, ClsReturnsToTheBackgroundOrTheKeptDrawing) {
     EXPECT_EQ(surface.Picture(), drawing);
 }
 
+// A view keeps copies of the image to show it; drawing and clearing must never reach into them.
+TEST(SurfacePicture, CopiesOfTheImageKeepTheirPixels) {
+    std::mt19937 random(8);
+    Surface surface(test::noisyImage(40, 30, random));
+    const QImage background = surface.Image().copy();
+    surface.setDrawMode(DrawMode::Xor);
+    surface.Circle(20, 15, 6, 0xFFFFFF);
+    const QImage shown = surface.Image();
+    const QImage drawn = shown.copy();
+    surface.Cls();
+    EXPECT_EQ(surface.Image(), background);
+    EXPECT_EQ(shown, drawn);
+    surface.Line(0, 0, 39, 29, 0x00FF00);
+    EXPECT_EQ(shown, drawn);
+    EXPECT_NE(surface.Image(), background);
+    surface.Cls();
+    surface.Cls();
+    EXPECT_EQ(surface.Image(), background);
+    EXPECT_EQ(surface.Picture(), background);
+}
+
 TEST(SurfacePicture, ANewPictureIsCutToTheSurfaceAndShown) {
     Surface surface(20, 10);
     QImage larger(40, 40, QImage::Format_RGB32);

@@ -1,7 +1,10 @@
 #include "surface/scalemapping.hpp"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
+#include <vector>
 
 namespace vantor {
 namespace {
@@ -56,6 +59,44 @@ TEST(ScaleMapping, EachPixelHoldsItsLeftEdgeButNotItsRightOne) {
     EXPECT_EQ(ScaleMapping::pixelIndex(0.999), 0.0);
     EXPECT_EQ(ScaleMapping::pixelIndex(1.0), 1.0);
     EXPECT_EQ(ScaleMapping::pixelIndex(-0.25), -1.0);
+}
+
+// The rounding rule is floor, bit for bit, also at the edges of the double range where a
+// truncating shortcut would go wrong.
+TEST(ScaleMapping, PixelIndexIsFloorEverywhere) {
+    const double inf = std::numeric_limits<double>::infinity();
+    std::vector<double> values = {-0.0,
+                                  0.0,
+                                  -1.0,
+                                  -1e-300,
+                                  1e-300,
+                                  0.5,
+                                  -0.5,
+                                  -1.5,
+                                  2.5,
+                                  4503599627370495.5,
+                                  -4503599627370495.5,
+                                  4503599627370496.0,
+                                  -4503599627370497.0,
+                                  9.3e18,
+                                  -9.3e18,
+                                  1e300,
+                                  -1e300,
+                                  inf,
+                                  -inf};
+    std::mt19937_64 random(12);
+    for (int i = 0; i < 2000; ++i) {
+        const int exponent = static_cast<int>(random() % 130) - 65;
+        values.push_back(std::ldexp(static_cast<double>(random() >> 11), exponent - 53) *
+                         (random() % 2 == 0 ? 1.0 : -1.0));
+    }
+    for (const double value : values) {
+        const double expected = std::floor(value);
+        const double actual = ScaleMapping::pixelIndex(value);
+        ASSERT_EQ(actual, expected) << value;
+        ASSERT_EQ(std::signbit(actual), std::signbit(expected)) << value;
+    }
+    EXPECT_TRUE(std::isnan(ScaleMapping::pixelIndex(std::numeric_limits<double>::quiet_NaN())));
 }
 
 TEST(ScaleMapping, IgnoresScalesThatWouldBreakTheMapping) {
