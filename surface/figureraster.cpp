@@ -314,8 +314,7 @@ void FigureRaster::addDottedArc(i64 y, i64 x0, i64 x1, i64 cx, i64 cy, i64 dash)
 void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, bool dotted,
                              bool filled) {
     radius = std::abs(radius);
-    if (!isFinite(centre) || !std::isfinite(radius) || std::abs(centre.x) > kCircleLimit ||
-        std::abs(centre.y) > kCircleLimit || radius > kCircleLimit) {
+    if (!isDrawableCircle(centre, radius)) {
         return;
     }
     const auto cx = static_cast<i64>(ScaleMapping::pixelIndex(centre.x));
@@ -404,6 +403,12 @@ void FigureRaster::addCircle(PixelPoint centre, double radius, int penWidth, boo
             }
         }
     }
+}
+
+bool FigureRaster::isDrawableCircle(PixelPoint centre, double radius) {
+    radius = std::abs(radius);
+    return isFinite(centre) && std::isfinite(radius) && std::abs(centre.x) <= kCircleLimit &&
+           std::abs(centre.y) <= kCircleLimit && radius <= kCircleLimit;
 }
 
 void FigureRaster::fillHalfWidths(double reach, i64 nearest, i64 farthest) {

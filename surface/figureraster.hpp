@@ -49,6 +49,9 @@ public:
     // and right and one per column near the top and bottom, so it is symmetric and costs no
     // trigonometry.
     void addCircle(PixelPoint centre, double radius, int penWidth, bool dotted, bool filled);
+    // False for a circle that gives no pixels on any surface: a coordinate or radius that is not
+    // finite or lies beyond the range in which a double still resolves single pixels.
+    [[nodiscard]] static bool isDrawableCircle(PixelPoint centre, double radius);
 
 private:
     // A span clipped to the surface first.

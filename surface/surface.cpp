@@ -20,32 +20,74 @@ namespace {
     return image;
 }
 
+// Circles up to this radius in pixels are kept as shapes and moved to where they are drawn; with
+// the widest pen (4) such a circle reaches less than kShapeRadius + 3 pixels from its centre
+// pixel, so its shape fits unclipped in a raster kShapeHalf pixels either side of the centre.
+constexpr double kShapeRadius = 100.0;
+constexpr int kShapeHalf = 104;
+constexpr int kShapeSize = 2 * kShapeHalf + 1;
+
 } // namespace
 
 Surface::Surface(const QImage& background)
     : m_image(toSurfaceFormat(background)), m_picture(m_image),
-      m_mapping(m_image.width(), m_image.height()), m_raster(m_image.width(), m_image.height()) {}
+      m_mapping(m_image.width(), m_image.height()), m_raster(m_image.width(), m_image.height()),
+      m_shapeRaster(kShapeSize, kShapeSize) {}
 
 Surface::Surface(int width, int height)
     : m_image(whiteImage(width, height)), m_picture(m_image),
-      m_mapping(m_image.width(), m_image.height()), m_raster(m_image.width(), m_image.height()) {}
+      m_mapping(m_image.width(), m_image.height()), m_raster(m_image.width(), m_image.height()),
+      m_shapeRaster(kShapeSize, kShapeSize) {}
 
 void Surface::setDrawWidth(int width) {
     m_drawWidth = std::clamp(width, 1, 4);
 }
 
 void Surface::Circle(double x, double y, double radius, Color color) {
-    m_raster.clear();
-    m_raster.addCircle(m_mapping.toPixel(x, y), m_mapping.toPixelLengthX(radius), m_drawWidth,
-                       m_drawStyle == DrawStyle::Dotted, m_fillStyle == FillStyle::Solid);
-    applyFigure(color);
+    const PixelPoint centre = m_mapping.toPixel(x, y);
+    const double pixelRadius = std::abs(m_mapping.toPixelLengthX(radius));
+    const bool dotted = m_drawStyle == DrawStyle::Dotted;
+    const bool filled = m_fillStyle == FillStyle::Solid;
+    if (!FigureRaster::isDrawableCircle(centre, pixelRadius)) {
+        return;
+    }
+    if (!(pixelRadius <= kShapeRadius)) {
+        m_raster.clear();
+        m_raster.addCircle(centre, pixelRadius, m_drawWidth, dotted, filled);
+        applyFigure(color);
+        return;
+    }
+    // The shape is the same about any centre pixel: rasterised about the shape raster's centre
+    // and moved from there.
+    const FigureKey key{
+        FigureKind::CircleShape, m_drawWidth, dotted, filled, {pixelRadius, 0.0, 0.0, 0.0}};
+    const CachedFigure* shape = m_cache.find(key);
+    if (shape == nullptr) {
+        constexpr double kMiddle = kShapeHalf + 0.5;
+        m_shapeRaster.clear();
+        m_shapeRaster.addCircle({kMiddle, kMiddle}, pixelRadius, m_drawWidth, dotted, filled);
+        shape = &m_cache.insert(key, m_shapeRaster.spans());
+    }
+    const auto dx = static_cast<std::int64_t>(ScaleMapping::pixelIndex(centre.x)) - kShapeHalf;
+    const auto dy = static_cast<std::int64_t>(ScaleMapping::pixelIndex(centre.y)) - kShapeHalf;
+    const bool inside = shape->left + dx >= 0 && shape->right + dx < width() &&
+                        shape->top + dy >= 0 && shape->bottom + dy < height();
+    applySpans(shape->spans, dx, dy, !inside, color);
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, Color color) {
-    m_raster.clear();
-    m_raster.addLine(m_mapping.toPixel(x1, y1), m_mapping.toPixel(x2, y2), m_drawWidth,
-                     m_drawStyle == DrawStyle::Dotted);
-    applyFigure(color);
+    const PixelPoint first = m_mapping.toPixel(x1, y1);
+    const PixelPoint last = m_mapping.toPixel(x2, y2);
+    const bool dotted = m_drawStyle == DrawStyle::Dotted;
+    const FigureKey key{
+        FigureKind::Line, m_drawWidth, dotted, false, {first.x, first.y, last.x, last.y}};
+    const CachedFigure* line = m_cache.find(key);
+    if (line == nullptr) {
+        m_raster.clear();
+        m_raster.addLine(first, last, m_drawWidth, dotted);
+        line = &m_cache.insert(key, m_raster.spans());
+    }
+    applySpans(line->spans, 0, 0, false, color);
 }
 
 void Surface::PSet(double x, double y, Color color) {
@@ -54,8 +96,8 @@ void Surface::PSet(double x, double y, Color color) {
     applyFigure(color);
 }
 
-void Surface::applyFigure(Color penColor) {
-    const auto& spans = m_raster.spans();
+void Surface::applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, std::int64_t dy,
+                         bool clip, Color penColor) {
     if (spans.empty()) {
         return;
     }
@@ -64,10 +106,27 @@ void Surface::applyFigure(Color penColor) {
     uchar* bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
     const bool copy = m_drawMode == DrawMode::Copy;
+    const std::int64_t lastColumn = width() - 1;
+    const std::int64_t rows = height();
+    bool changed = false;
     for (const PixelSpan& span : spans) {
+        const std::int64_t y = span.y + dy;
+        std::int64_t x0 = span.x0 + dx;
+        std::int64_t x1 = span.x1 + dx;
+        if (clip) {
+            if (y < 0 || y >= rows) {
+                continue;
+            }
+            x0 = std::max<std::int64_t>(x0, 0);
+            x1 = std::min(x1, lastColumn);
+            if (x0 > x1) {
+                continue;
+            }
+        }
+        changed = true;
         // Locals, so that the compiler knows the pixel writes cannot change them.
-        QRgb* const from = reinterpret_cast<QRgb*>(bits + span.y * stride) + span.x0;
-        QRgb* const to = from + (span.x1 - span.x0 + 1);
+        QRgb* const from = reinterpret_cast<QRgb*>(bits + y * stride) + x0;
+        QRgb* const to = from + (x1 - x0 + 1);
         const QRgb colour = span.ink == Ink::Pen ? pen : fill;
         if (copy) {
             std::fill(from, to, colour);
@@ -79,7 +138,9 @@ void Surface::applyFigure(Color penColor) {
             }
         }
     }
-    ++m_changeCount;
+    if (changed) {
+        ++m_changeCount;
+    }
 }
 
 void Surface::Cls() {
