@@ -50,7 +50,7 @@ const CachedFigure* FigureCache::find(const FigureKey& key) {
     return nullptr;
 }
 
-const CachedFigure& FigureCache::insert(const FigureKey& key, const std::vector<PixelSpan>& spans) {
+const CachedFigure& FigureCache::insert(const FigureKey& key, FigureRaster& raster) {
     std::size_t slot = m_size;
     if (m_size < kCapacity) {
         ++m_size;
@@ -62,21 +62,39 @@ const CachedFigure& FigureCache::insert(const FigureKey& key, const std::vector<
     m_lastUse[slot] = ++m_clock;
     m_keys[slot] = key;
     CachedFigure& figure = m_figures[slot];
-    figure.spans.assign(spans.begin(), spans.end());
+    raster.exchangeSpans(figure.spans);
+    raster.clear();
+    const std::vector<PixelSpan>& spans = figure.spans;
+    figure.joined.clear();
     figure.top = 0;
     figure.bottom = -1;
     figure.left = 0;
     figure.right = -1;
-    if (!spans.empty()) {
-        figure.top = spans.front().y;
-        figure.bottom = spans.front().y;
-        figure.left = spans.front().x0;
-        figure.right = spans.front().x1;
+    if (spans.empty()) {
+        return figure;
+    }
+    figure.top = spans.front().y;
+    figure.bottom = spans.front().y;
+    figure.left = spans.front().x0;
+    figure.right = spans.front().x1;
+    bool filled = false;
+    for (const PixelSpan& span : spans) {
+        figure.top = std::min(figure.top, span.y);
+        figure.bottom = std::max(figure.bottom, span.y);
+        figure.left = std::min(figure.left, span.x0);
+        figure.right = std::max(figure.right, span.x1);
+        filled = filled || span.ink == Ink::Fill;
+    }
+    if (filled) {
         for (const PixelSpan& span : spans) {
-            figure.top = std::min(figure.top, span.y);
-            figure.bottom = std::max(figure.bottom, span.y);
-            figure.left = std::min(figure.left, span.x0);
-            figure.right = std::max(figure.right, span.x1);
+            if (!figure.joined.empty()) {
+                PixelSpan& last = figure.joined.back();
+                if (last.y == span.y && last.x1 + 1 == span.x0) {
+                    last.x1 = span.x1;
+                    continue;
+                }
+            }
+            figure.joined.push_back({span.y, span.x0, span.x1, Ink::Pen});
         }
     }
     return figure;

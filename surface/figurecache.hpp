@@ -29,6 +29,9 @@ struct FigureKey {
 // The pixels of one figure as the rasteriser made them, and the box (inclusive) they lie in.
 struct CachedFigure {
     std::vector<PixelSpan> spans;
+    // For a figure with a fill: the same pixels with the touching spans of each row joined
+    // whatever their ink, for a pen and fill of one colour (as the body markers are drawn).
+    std::vector<PixelSpan> joined;
     int top{0};
     int bottom{-1};
     int left{0};
@@ -44,8 +47,9 @@ public:
 
     // The figure kept under key, marked as just used; null if it is not kept.
     [[nodiscard]] const CachedFigure* find(const FigureKey& key);
-    // Keeps a copy of spans under key in place of the least recently used figure.
-    const CachedFigure& insert(const FigureKey& key, const std::vector<PixelSpan>& spans);
+    // Keeps the raster's spans under key in place of the least recently used figure, whose
+    // storage the raster takes for its next figure.
+    const CachedFigure& insert(const FigureKey& key, FigureRaster& raster);
 
     [[nodiscard]] std::size_t size() const { return m_size; }
 

@@ -34,6 +34,9 @@ public:
 
     void clear() { m_spans.clear(); }
     [[nodiscard]] const std::vector<PixelSpan>& spans() const { return m_spans; }
+    // Hands the spans over to buffer and takes buffer's storage for the next figure, so that a
+    // figure can be kept without copying it.
+    void exchangeSpans(std::vector<PixelSpan>& buffer) { m_spans.swap(buffer); }
 
     // One square dot penWidth pixels across on the pixel in which the point falls.
     void addDot(PixelPoint point, int penWidth);

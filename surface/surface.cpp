@@ -66,13 +66,13 @@ void Surface::Circle(double x, double y, double radius, Color color) {
         constexpr double kMiddle = kShapeHalf + 0.5;
         m_shapeRaster.clear();
         m_shapeRaster.addCircle({kMiddle, kMiddle}, pixelRadius, m_drawWidth, dotted, filled);
-        shape = &m_cache.insert(key, m_shapeRaster.spans());
+        shape = &m_cache.insert(key, m_shapeRaster);
     }
     const auto dx = static_cast<std::int64_t>(ScaleMapping::pixelIndex(centre.x)) - kShapeHalf;
     const auto dy = static_cast<std::int64_t>(ScaleMapping::pixelIndex(centre.y)) - kShapeHalf;
     const bool inside = shape->left + dx >= 0 && shape->right + dx < width() &&
                         shape->top + dy >= 0 && shape->bottom + dy < height();
-    applySpans(shape->spans, dx, dy, !inside, color);
+    applyFigure(*shape, dx, dy, !inside, color);
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, Color color) {
@@ -85,9 +85,9 @@ void Surface::Line(double x1, double y1, double x2, double y2, Color color) {
     if (line == nullptr) {
         m_raster.clear();
         m_raster.addLine(first, last, m_drawWidth, dotted);
-        line = &m_cache.insert(key, m_raster.spans());
+        line = &m_cache.insert(key, m_raster);
     }
-    applySpans(line->spans, 0, 0, false, color);
+    applyFigure(*line, 0, 0, false, color);
 }
 
 void Surface::PSet(double x, double y, Color color) {
@@ -96,13 +96,21 @@ void Surface::PSet(double x, double y, Color color) {
     applyFigure(color);
 }
 
+void Surface::applyFigure(const CachedFigure& figure, std::int64_t dx, std::int64_t dy, bool clip,
+                          Color penColor) {
+    // Where pen and fill are one colour, the inks need not be told apart.
+    if (!figure.joined.empty() && toQRgb(penColor) == toQRgb(m_fillColor)) {
+        applySpans(figure.joined, dx, dy, clip, toQRgb(penColor), toQRgb(penColor));
+    } else {
+        applySpans(figure.spans, dx, dy, clip, toQRgb(penColor), toQRgb(m_fillColor));
+    }
+}
+
 void Surface::applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, std::int64_t dy,
-                         bool clip, Color penColor) {
+                         bool clip, QRgb pen, QRgb fill) {
     if (spans.empty()) {
         return;
     }
-    const QRgb pen = toQRgb(penColor);
-    const QRgb fill = toQRgb(m_fillColor);
     uchar* bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
     const bool copy = m_drawMode == DrawMode::Copy;

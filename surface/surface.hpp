@@ -79,8 +79,12 @@ public:
 private:
     // Combines spans, moved by (dx, dy) pixels, with the image; clip cuts them to the surface.
     void applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, std::int64_t dy,
-                    bool clip, Color penColor);
-    void applyFigure(Color penColor) { applySpans(m_raster.spans(), 0, 0, false, penColor); }
+                    bool clip, QRgb pen, QRgb fill);
+    void applyFigure(const CachedFigure& figure, std::int64_t dx, std::int64_t dy, bool clip,
+                     Color penColor);
+    void applyFigure(Color penColor) {
+        applySpans(m_raster.spans(), 0, 0, false, toQRgb(penColor), toQRgb(m_fillColor));
+    }
 
     QImage m_image;
     QImage m_picture;

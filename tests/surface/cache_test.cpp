@@ -18,27 +18,53 @@
 namespace vantor {
 namespace {
 
-std::vector<PixelSpan> spansOf(int y) {
-    return {PixelSpan{y, 1, 3, Ink::Pen}, PixelSpan{y + 1, 0, 5, Ink::Fill}};
+// A raster holding a filled disc of radius 3 about pixel (5, y): pen and fill spans on 7 rows.
+FigureRaster discAt(int y) {
+    FigureRaster raster(12, 1200);
+    raster.addCircle({5.5, y + 0.5}, 3.0, 1, false, true);
+    return raster;
+}
+
+int pixelCount(const std::vector<PixelSpan>& spans) {
+    int count = 0;
+    for (const PixelSpan& span : spans) {
+        count += span.x1 - span.x0 + 1;
+    }
+    return count;
 }
 
 FigureKey lineKey(double x) {
     return FigureKey{FigureKind::Line, 1, true, false, {x, 2.0, 3.0, 4.0}};
 }
 
-TEST(SurfaceFigureCache, FindsWhatWasKeptWithItsBox) {
+TEST(SurfaceFigureCache, KeepsTheRasterisedSpansWithTheirBoxAndJoinedRows) {
     FigureCache cache;
     EXPECT_EQ(cache.find(lineKey(1.0)), nullptr);
-    cache.insert(lineKey(1.0), spansOf(7));
+    FigureRaster raster = discAt(7);
+    const std::vector<PixelSpan> drawn = raster.spans();
+    cache.insert(lineKey(1.0), raster);
+    EXPECT_TRUE(raster.spans().empty());
     const CachedFigure* figure = cache.find(lineKey(1.0));
     ASSERT_NE(figure, nullptr);
-    ASSERT_EQ(figure->spans.size(), 2U);
-    EXPECT_EQ(figure->spans[1].x1, 5);
-    EXPECT_EQ(figure->spans[1].ink, Ink::Fill);
-    EXPECT_EQ(figure->top, 7);
-    EXPECT_EQ(figure->bottom, 8);
-    EXPECT_EQ(figure->left, 0);
-    EXPECT_EQ(figure->right, 5);
+    ASSERT_EQ(figure->spans.size(), drawn.size());
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        EXPECT_EQ(figure->spans[i].y, drawn[i].y);
+        EXPECT_EQ(figure->spans[i].x0, drawn[i].x0);
+        EXPECT_EQ(figure->spans[i].x1, drawn[i].x1);
+        EXPECT_EQ(figure->spans[i].ink, drawn[i].ink);
+    }
+    EXPECT_EQ(figure->top, 4);
+    EXPECT_EQ(figure->bottom, 10);
+    EXPECT_EQ(figure->left, 2);
+    EXPECT_EQ(figure->right, 8);
+    // Each row of a filled disc is one run once the inks are not told apart.
+    EXPECT_EQ(figure->joined.size(), 7U);
+    EXPECT_EQ(pixelCount(figure->joined), pixelCount(drawn));
+
+    FigureRaster outline(12, 12);
+    outline.addCircle({5.5, 5.5}, 3.0, 1, false, false);
+    cache.insert(lineKey(2.0), outline);
+    EXPECT_TRUE(cache.find(lineKey(2.0))->joined.empty());
 }
 
 TEST(SurfaceFigureCache, AKeyDifferingInAnyOneInputIsAnotherFigure) {
@@ -54,7 +80,8 @@ TEST(SurfaceFigureCache, AKeyDifferingInAnyOneInputIsAnotherFigure) {
         [](FigureKey& k) { k.geometry[3] = -3.0; },
     };
     FigureCache cache;
-    cache.insert(base, spansOf(0));
+    FigureRaster raster = discAt(0);
+    cache.insert(base, raster);
     for (std::size_t i = 0; i < changes.size(); ++i) {
         FigureKey other = base;
         changes[i](other);
@@ -65,20 +92,24 @@ TEST(SurfaceFigureCache, AKeyDifferingInAnyOneInputIsAnotherFigure) {
 
 TEST(SurfaceFigureCache, KeepsTheRecentlyUsedAndNeverGrowsPastItsCapacity) {
     FigureCache cache;
+    FigureRaster raster(12, 1200);
     for (std::size_t i = 0; i < FigureCache::kCapacity; ++i) {
-        cache.insert(lineKey(static_cast<double>(i)), spansOf(static_cast<int>(i)));
+        raster = discAt(static_cast<int>(i) + 3);
+        cache.insert(lineKey(static_cast<double>(i)), raster);
     }
     // Figure 0 is used again, so figure 1 is now the least recently used.
     ASSERT_NE(cache.find(lineKey(0.0)), nullptr);
-    cache.insert(lineKey(100.0), spansOf(100));
+    raster = discAt(100);
+    cache.insert(lineKey(100.0), raster);
     EXPECT_NE(cache.find(lineKey(0.0)), nullptr);
     EXPECT_EQ(cache.find(lineKey(1.0)), nullptr);
     EXPECT_NE(cache.find(lineKey(2.0)), nullptr);
     const CachedFigure* latest = cache.find(lineKey(100.0));
     ASSERT_NE(latest, nullptr);
-    EXPECT_EQ(latest->top, 100);
+    EXPECT_EQ(latest->top, 97);
     for (int i = 0; i < 1000; ++i) {
-        cache.insert(lineKey(1000.0 + i), spansOf(i));
+        raster = discAt(i + 3);
+        cache.insert(lineKey(1000.0 + i), raster);
     }
     EXPECT_EQ(cache.size(), FigureCache::kCapacity);
 }
@@ -171,6 +202,10 @@ TEST_P(SurfaceReplay, EveryImageEqualsTheOneRasterisedAnew) {
             // Mostly figures of the size the views draw, where shapes are kept and moved.
             if (f.kind == 0 && pick(random) < 80) {
                 f.radius = (1.0 + pick(random) * 0.4) * pixel;
+            }
+            // Markers are filled in their pen's colour.
+            if (pick(random) < 40) {
+                f.fill = f.color;
             }
         } else {
             f = shown[static_cast<std::size_t>(pick(random)) % shown.size()];
