@@ -73,18 +73,23 @@ const CachedFigure& FigureCache::insert(const FigureKey& key, FigureRaster& rast
     if (spans.empty()) {
         return figure;
     }
-    figure.top = spans.front().y;
-    figure.bottom = spans.front().y;
-    figure.left = spans.front().x0;
-    figure.right = spans.front().x1;
+    // Locals, so that the compiler knows the loop cannot change them through the spans.
+    int top = spans.front().y;
+    int bottom = top;
+    int left = spans.front().x0;
+    int right = spans.front().x1;
     bool filled = false;
     for (const PixelSpan& span : spans) {
-        figure.top = std::min(figure.top, span.y);
-        figure.bottom = std::max(figure.bottom, span.y);
-        figure.left = std::min(figure.left, span.x0);
-        figure.right = std::max(figure.right, span.x1);
+        top = std::min(top, span.y);
+        bottom = std::max(bottom, span.y);
+        left = std::min(left, span.x0);
+        right = std::max(right, span.x1);
         filled = filled || span.ink == Ink::Fill;
     }
+    figure.top = top;
+    figure.bottom = bottom;
+    figure.left = left;
+    figure.right = right;
     if (filled) {
         for (const PixelSpan& span : spans) {
             if (!figure.joined.empty()) {

@@ -27,6 +27,51 @@ constexpr double kShapeRadius = 100.0;
 constexpr int kShapeHalf = 104;
 constexpr int kShapeSize = 2 * kShapeHalf + 1;
 
+struct Target {
+    uchar* bits;
+    qsizetype stride;
+    std::int64_t width;
+    std::int64_t height;
+};
+
+// Writes (copy) or flips (exclusive-or) the pixels of the spans, moved by (dx, dy); with clip,
+// the parts outside the target are left out. Returns whether any pixel was combined.
+template <bool kClip, bool kCopy>
+bool combine(const PixelSpan* span, const PixelSpan* last, const Target& target, std::int64_t dx,
+             std::int64_t dy, QRgb pen, QRgb fill) {
+    bool any = false;
+    for (; span != last; ++span) {
+        const std::int64_t y = span->y + dy;
+        std::int64_t x0 = span->x0 + dx;
+        std::int64_t x1 = span->x1 + dx;
+        if constexpr (kClip) {
+            if (y < 0 || y >= target.height) {
+                continue;
+            }
+            x0 = std::max<std::int64_t>(x0, 0);
+            x1 = std::min(x1, target.width - 1);
+            if (x0 > x1) {
+                continue;
+            }
+        }
+        any = true;
+        QRgb* const from = reinterpret_cast<QRgb*>(target.bits + y * target.stride) + x0;
+        const std::int64_t count = x1 - x0 + 1;
+        const QRgb colour = span->ink == Ink::Pen ? pen : fill;
+        if constexpr (kCopy) {
+            std::fill_n(from, count, colour);
+        } else if (count == 1) {
+            // Dotted figures are mostly single pixels.
+            *from ^= colour;
+        } else {
+            for (std::int64_t i = 0; i < count; ++i) {
+                from[i] ^= colour;
+            }
+        }
+    }
+    return any;
+}
+
 } // namespace
 
 Surface::Surface(const QImage& background)
@@ -111,40 +156,19 @@ void Surface::applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, s
     if (spans.empty()) {
         return;
     }
-    uchar* bits = m_image.bits();
-    const qsizetype stride = m_image.bytesPerLine();
-    const bool copy = m_drawMode == DrawMode::Copy;
-    const std::int64_t lastColumn = width() - 1;
-    const std::int64_t rows = height();
+    const Target target{m_image.bits(), m_image.bytesPerLine(), width(), height()};
+    const PixelSpan* const first = spans.data();
+    const PixelSpan* const last = first + spans.size();
     bool changed = false;
-    for (const PixelSpan& span : spans) {
-        const std::int64_t y = span.y + dy;
-        std::int64_t x0 = span.x0 + dx;
-        std::int64_t x1 = span.x1 + dx;
-        if (clip) {
-            if (y < 0 || y >= rows) {
-                continue;
-            }
-            x0 = std::max<std::int64_t>(x0, 0);
-            x1 = std::min(x1, lastColumn);
-            if (x0 > x1) {
-                continue;
-            }
-        }
-        changed = true;
-        // Locals, so that the compiler knows the pixel writes cannot change them.
-        QRgb* const from = reinterpret_cast<QRgb*>(bits + y * stride) + x0;
-        QRgb* const to = from + (x1 - x0 + 1);
-        const QRgb colour = span.ink == Ink::Pen ? pen : fill;
-        if (copy) {
-            std::fill(from, to, colour);
-        } else {
-            // Only the colour bits are combined: the pixel stays opaque.
-            const QRgb bitsToFlip = colour & 0x00FFFFFFu;
-            for (QRgb* pixel = from; pixel != to; ++pixel) {
-                *pixel ^= bitsToFlip;
-            }
-        }
+    if (m_drawMode == DrawMode::Copy) {
+        changed = clip ? combine<true, true>(first, last, target, dx, dy, pen, fill)
+                       : combine<false, true>(first, last, target, dx, dy, pen, fill);
+    } else {
+        // Only the colour bits are combined: the pixel stays opaque.
+        const QRgb penBits = pen & 0x00FFFFFFu;
+        const QRgb fillBits = fill & 0x00FFFFFFu;
+        changed = clip ? combine<true, false>(first, last, target, dx, dy, penBits, fillBits)
+                       : combine<false, false>(first, last, target, dx, dy, penBits, fillBits);
     }
     if (changed) {
         ++m_changeCount;
