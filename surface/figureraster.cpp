@@ -192,6 +192,43 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
         i64 remainder = 2 * firstStep * minorDelta + steps - quotient * divisor;
         const i64 quotientStep = floorDiv(period * increment, divisor);
         const i64 remainderStep = period * increment - quotientStep * divisor;
+        auto advance = [&] {
+            quotient += quotientStep;
+            remainder += remainderStep;
+            if (remainder >= divisor) {
+                remainder -= divisor;
+                ++quotient;
+            }
+        };
+        // The minor coordinate only grows or only shrinks along the line, so where the first and
+        // the last dot lie wholly inside the surface, every dot does and none needs cutting.
+        const i64 lastStep = firstStep + (stepTo - firstStep) / period * period;
+        const i64 lastQuotient = floorDiv(2 * lastStep * minorDelta + steps, divisor);
+        auto inside = [w](i64 low, i64 size) { return low >= 0 && low + w <= size; };
+        if (inside(major0 + direction * firstStep + offset, majorSize) &&
+            inside(major0 + direction * lastStep + offset, majorSize) &&
+            inside(minor0 + quotient + offset, minorSize) &&
+            inside(minor0 + lastQuotient + offset, minorSize)) {
+            // Dots never touch one another, so their spans are added without joining.
+            m_spans.reserve(m_spans.size() +
+                            static_cast<std::size_t>((lastStep - firstStep) / period + 1) *
+                                static_cast<std::size_t>(w));
+            for (i64 s = firstStep; s <= stepTo; s += period) {
+                const auto majorLow = static_cast<int>(major0 + direction * s + offset);
+                const auto minorLow = static_cast<int>(minor0 + quotient + offset);
+                for (int i = 0; i < w; ++i) {
+                    if (xMajor) {
+                        m_spans.push_back(
+                            {minorLow + i, majorLow, majorLow + penWidth - 1, Ink::Pen});
+                    } else {
+                        m_spans.push_back(
+                            {majorLow + i, minorLow, minorLow + penWidth - 1, Ink::Pen});
+                    }
+                }
+                advance();
+            }
+            return;
+        }
         for (i64 s = firstStep; s <= stepTo; s += period) {
             const i64 majorLow = major0 + direction * s + offset;
             const i64 minorLow = minor0 + quotient + offset;
@@ -210,12 +247,7 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
                              Ink::Pen);
                 }
             }
-            quotient += quotientStep;
-            remainder += remainderStep;
-            if (remainder >= divisor) {
-                remainder -= divisor;
-                ++quotient;
-            }
+            advance();
         }
         return;
     }
