@@ -73,35 +73,39 @@ const CachedFigure& FigureCache::insert(const FigureKey& key, FigureRaster& rast
     if (spans.empty()) {
         return figure;
     }
-    // Locals, so that the compiler knows the loop cannot change them through the spans.
-    int top = spans.front().y;
-    int bottom = top;
-    int left = spans.front().x0;
-    int right = spans.front().x1;
-    bool filled = false;
+    // One pass for the box and, for a filled figure, the joined rows (the spans of a row are
+    // consecutive). Locals, so that the compiler knows the loop cannot change them.
+    const bool join = key.filled;
+    PixelSpan run = spans.front();
+    run.ink = Ink::Pen;
+    int top = run.y;
+    int bottom = run.y;
+    int left = run.x0;
+    int right = run.x1;
+    if (join) {
+        figure.joined.reserve(spans.size());
+    }
     for (const PixelSpan& span : spans) {
         top = std::min(top, span.y);
         bottom = std::max(bottom, span.y);
         left = std::min(left, span.x0);
         right = std::max(right, span.x1);
-        filled = filled || span.ink == Ink::Fill;
+        if (join && &span != &spans.front()) {
+            if (span.y == run.y && run.x1 + 1 == span.x0) {
+                run.x1 = span.x1;
+            } else {
+                figure.joined.push_back(run);
+                run = {span.y, span.x0, span.x1, Ink::Pen};
+            }
+        }
+    }
+    if (join) {
+        figure.joined.push_back(run);
     }
     figure.top = top;
     figure.bottom = bottom;
     figure.left = left;
     figure.right = right;
-    if (filled) {
-        for (const PixelSpan& span : spans) {
-            if (!figure.joined.empty()) {
-                PixelSpan& last = figure.joined.back();
-                if (last.y == span.y && last.x1 + 1 == span.x0) {
-                    last.x1 = span.x1;
-                    continue;
-                }
-            }
-            figure.joined.push_back({span.y, span.x0, span.x1, Ink::Pen});
-        }
-    }
     return figure;
 }
 

@@ -29,8 +29,8 @@ struct FigureKey {
 // The pixels of one figure as the rasteriser made them, and the box (inclusive) they lie in.
 struct CachedFigure {
     std::vector<PixelSpan> spans;
-    // For a figure with a fill: the same pixels with the touching spans of each row joined
-    // whatever their ink, for a pen and fill of one colour (as the body markers are drawn).
+    // For a filled figure: the same pixels with the touching spans of each row joined whatever
+    // their ink, for a pen and fill of one colour (as the body markers are drawn).
     std::vector<PixelSpan> joined;
     int top{0};
     int bottom{-1};

@@ -184,11 +184,19 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
         // The pen is down every 2w steps, and its squares are w pixels across, so the dots are
         // disjoint squares: each is added whole, row by row.
         const i64 period = 2 * w;
-        const i64 firstStep = (stepFrom + period - 1) / period * period;
+        // The minor coordinate stays between those of the two ends, so where the pen squares at
+        // both ends lie wholly inside the surface, every dot does: then the steps run from 0,
+        // whose minor offset is 0 with remainder steps, and no dot needs cutting.
+        const i64 minor1 = minor0 + minorDelta;
+        const bool inside = std::min(major0, major1) + offset >= 0 &&
+                            std::max(major0, major1) + offset + w <= majorSize &&
+                            std::min(minor0, minor1) + offset >= 0 &&
+                            std::max(minor0, minor1) + offset + w <= minorSize;
+        const i64 firstStep = inside ? 0 : (stepFrom + period - 1) / period * period;
         if (firstStep > stepTo) {
             return;
         }
-        i64 quotient = floorDiv(2 * firstStep * minorDelta + steps, divisor);
+        i64 quotient = inside ? 0 : floorDiv(2 * firstStep * minorDelta + steps, divisor);
         i64 remainder = 2 * firstStep * minorDelta + steps - quotient * divisor;
         const i64 quotientStep = floorDiv(period * increment, divisor);
         const i64 remainderStep = period * increment - quotientStep * divisor;
@@ -200,23 +208,13 @@ void FigureRaster::addLine(PixelPoint first, PixelPoint last, int penWidth, bool
                 ++quotient;
             }
         };
-        // The minor coordinate only grows or only shrinks along the line, so where the first and
-        // the last dot lie wholly inside the surface, every dot does and none needs cutting.
-        const i64 lastStep = firstStep + (stepTo - firstStep) / period * period;
-        const i64 lastQuotient = floorDiv(2 * lastStep * minorDelta + steps, divisor);
-        auto inside = [w](i64 low, i64 size) { return low >= 0 && low + w <= size; };
-        if (inside(major0 + direction * firstStep + offset, majorSize) &&
-            inside(major0 + direction * lastStep + offset, majorSize) &&
-            inside(minor0 + quotient + offset, minorSize) &&
-            inside(minor0 + lastQuotient + offset, minorSize)) {
+        if (inside) {
             // Dots never touch one another, so their spans are added without joining.
-            m_spans.reserve(m_spans.size() +
-                            static_cast<std::size_t>((lastStep - firstStep) / period + 1) *
-                                static_cast<std::size_t>(w));
-            for (i64 s = firstStep; s <= stepTo; s += period) {
+            m_spans.reserve(m_spans.size() + static_cast<std::size_t>((steps / 2 + 1) * w));
+            for (i64 s = 0; s <= steps; s += period) {
                 const auto majorLow = static_cast<int>(major0 + direction * s + offset);
                 const auto minorLow = static_cast<int>(minor0 + quotient + offset);
-                for (int i = 0; i < w; ++i) {
+                for (int i = 0; i < penWidth; ++i) {
                     if (xMajor) {
                         m_spans.push_back(
                             {minorLow + i, majorLow, majorLow + penWidth - 1, Ink::Pen});

@@ -38,13 +38,14 @@ FigureKey lineKey(double x) {
 }
 
 TEST(SurfaceFigureCache, KeepsTheRasterisedSpansWithTheirBoxAndJoinedRows) {
+    const FigureKey disc{FigureKind::CircleShape, 1, false, true, {3.0, 0.0, 0.0, 0.0}};
     FigureCache cache;
-    EXPECT_EQ(cache.find(lineKey(1.0)), nullptr);
+    EXPECT_EQ(cache.find(disc), nullptr);
     FigureRaster raster = discAt(7);
     const std::vector<PixelSpan> drawn = raster.spans();
-    cache.insert(lineKey(1.0), raster);
+    cache.insert(disc, raster);
     EXPECT_TRUE(raster.spans().empty());
-    const CachedFigure* figure = cache.find(lineKey(1.0));
+    const CachedFigure* figure = cache.find(disc);
     ASSERT_NE(figure, nullptr);
     ASSERT_EQ(figure->spans.size(), drawn.size());
     for (std::size_t i = 0; i < drawn.size(); ++i) {
@@ -61,10 +62,11 @@ TEST(SurfaceFigureCache, KeepsTheRasterisedSpansWithTheirBoxAndJoinedRows) {
     EXPECT_EQ(figure->joined.size(), 7U);
     EXPECT_EQ(pixelCount(figure->joined), pixelCount(drawn));
 
+    const FigureKey ring{FigureKind::CircleShape, 1, false, false, {3.0, 0.0, 0.0, 0.0}};
     FigureRaster outline(12, 12);
     outline.addCircle({5.5, 5.5}, 3.0, 1, false, false);
-    cache.insert(lineKey(2.0), outline);
-    EXPECT_TRUE(cache.find(lineKey(2.0))->joined.empty());
+    cache.insert(ring, outline);
+    EXPECT_TRUE(cache.find(ring)->joined.empty());
 }
 
 TEST(SurfaceFigureCache, AKeyDifferingInAnyOneInputIsAnotherFigure) {
