@@ -9,11 +9,12 @@
 
 namespace vantor {
 
-enum class FigureKind : std::uint8_t { Line, CircleShape };
+enum class FigureKind : std::uint8_t { Line, Circle, CircleShape };
 
-// Everything that decides the pixels of one figure on a surface of a given size. A line is kept
-// where it lies (both ends in continuous pixels, after the scale); a circle is kept as its shape
-// about the centre pixel (radius in pixels), which is the same wherever the centre falls.
+// Everything that decides the pixels of one figure on a surface of a given size. A line or a
+// circle is kept where it lies (both ends, or the centre and the radius, in continuous pixels
+// after the scale); a circle shape is kept about the centre pixel (radius in pixels), which gives
+// the same pixels wherever the centre falls.
 struct FigureKey {
     FigureKind kind{FigureKind::Line};
     int penWidth{1};

@@ -97,9 +97,19 @@ void Surface::Circle(double x, double y, double radius, Color color) {
         return;
     }
     if (!(pixelRadius <= kShapeRadius)) {
-        m_raster.clear();
-        m_raster.addCircle(centre, pixelRadius, m_drawWidth, dotted, filled);
-        applyFigure(color);
+        // A large circle is kept where it lies, cut to the surface.
+        const FigureKey key{FigureKind::Circle,
+                            m_drawWidth,
+                            dotted,
+                            filled,
+                            {centre.x, centre.y, pixelRadius, 0.0}};
+        const CachedFigure* circle = m_cache.find(key);
+        if (circle == nullptr) {
+            m_raster.clear();
+            m_raster.addCircle(centre, pixelRadius, m_drawWidth, dotted, filled);
+            circle = &m_cache.insert(key, m_raster);
+        }
+        applyFigure(*circle, 0, 0, false, color);
         return;
     }
     // The shape is the same about any centre pixel: rasterised about the shape raster's centre

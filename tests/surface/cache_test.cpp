@@ -303,6 +303,8 @@ TEST_F(SurfaceRemembered, CirclesMovedOrResizedByAFractionOfAPixel) {
     // The same shape about the next pixel, and about a pixel on the edge, where it is cut.
     expectOwnPixels(circle(0.0, 0.0, 0.5), circle(0.6 * pixel, 0.0, 0.5));
     expectOwnPixels(circle(0.0, 0.0, 0.5), circle(0.0, -3.0, 0.5));
+    // Large circles are kept where they lie.
+    expectOwnPixels(circle(0.0, 0.0, 120.0 * pixel), circle(0.6 * pixel, 0.0, 120.0 * pixel));
     // 10.6 pixels reaches a row that 10.4 does not.
     expectOwnPixels(circle(0.0, 0.0, 10.4 * pixel), circle(0.0, 0.0, 10.6 * pixel));
 }
