@@ -34,6 +34,9 @@ public:
 
     void clear() { m_spans.clear(); }
     [[nodiscard]] const std::vector<PixelSpan>& spans() const { return m_spans; }
+    // Hands the spans over to buffer and takes buffer's storage for the next figure, so that a
+    // figure can be kept without copying it.
+    void exchangeSpans(std::vector<PixelSpan>& buffer) { m_spans.swap(buffer); }
 
     // One square dot penWidth pixels across on the pixel in which the point falls.
     void addDot(PixelPoint point, int penWidth);
@@ -49,6 +52,9 @@ public:
     // and right and one per column near the top and bottom, so it is symmetric and costs no
     // trigonometry.
     void addCircle(PixelPoint centre, double radius, int penWidth, bool dotted, bool filled);
+    // False for a circle that gives no pixels on any surface: a coordinate or radius that is not
+    // finite or lies beyond the range in which a double still resolves single pixels.
+    [[nodiscard]] static bool isDrawableCircle(PixelPoint centre, double radius);
 
 private:
     // A span clipped to the surface first.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color.hpp"
+#include "figurecache.hpp"
 #include "figureraster.hpp"
 #include "scalemapping.hpp"
 
@@ -76,12 +77,22 @@ public:
     [[nodiscard]] std::uint64_t changeCount() const { return m_changeCount; }
 
 private:
-    void applyFigure(Color penColor);
+    // Combines spans, moved by (dx, dy) pixels, with the image; clip cuts them to the surface.
+    void applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, std::int64_t dy,
+                    bool clip, QRgb pen, QRgb fill);
+    void applyFigure(const CachedFigure& figure, std::int64_t dx, std::int64_t dy, bool clip,
+                     Color penColor);
+    void applyFigure(Color penColor) {
+        applySpans(m_raster.spans(), 0, 0, false, toQRgb(penColor), toQRgb(m_fillColor));
+    }
 
     QImage m_image;
     QImage m_picture;
     ScaleMapping m_mapping;
     FigureRaster m_raster;
+    // Circle shapes are rasterised about the centre pixel of this raster, unclipped.
+    FigureRaster m_shapeRaster;
+    FigureCache m_cache;
     DrawMode m_drawMode{DrawMode::Copy};
     DrawStyle m_drawStyle{DrawStyle::Solid};
     FillStyle m_fillStyle{FillStyle::Transparent};
