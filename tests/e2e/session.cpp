@@ -16,9 +16,9 @@ constexpr int kClientHeight = 456;
 // Where the menu titles and items are, in pixels from the window's top-left corner and from
 // the top of an opened menu. Taken from the running program (the fonts come with the set-up).
 constexpr int kMenuBarY = 10;
-constexpr int kTitleX[] = {20, 52, 0, 0};
-constexpr int kItemHeight = 23;
-constexpr int kItemTop = 5;
+constexpr int kTitleX[] = {20, 65, 117};
+constexpr int kItemHeight = 22;
+constexpr int kItemTop = -1;
 
 std::filesystem::path freshFolder() {
     static std::atomic<int> counter{0};
@@ -103,8 +103,8 @@ void Session::settle() const {
 
 void Session::clickPixel(QPoint client) {
     const QPoint screen = m_client + client;
-    run("xdotool",
-        {"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y())});
+    run("xdotool", {"mousemove", QString::number(screen.x()), QString::number(screen.y())});
+    QThread::msleep(50);
     run("xdotool", {"click", "1"});
     // Longer than a double-click interval, so two clicks on one control stay two clicks.
     QThread::msleep(450);
@@ -116,12 +116,14 @@ void Session::clickTwips(int x, int y) {
 
 void Session::chooseMenu(int title, int item) {
     const QPoint bar(m_client.x() + kTitleX[title], m_client.y() - kMenuBarY);
-    run("xdotool", {"mousemove", "--sync", QString::number(bar.x()), QString::number(bar.y())});
+    run("xdotool", {"mousemove", QString::number(bar.x()), QString::number(bar.y())});
+    QThread::msleep(50);
     run("xdotool", {"click", "1"});
     settle();
     const QPoint entry(bar.x() + 10,
                        m_client.y() + kItemTop + kItemHeight * item + kItemHeight / 2);
-    run("xdotool", {"mousemove", "--sync", QString::number(entry.x()), QString::number(entry.y())});
+    run("xdotool", {"mousemove", QString::number(entry.x()), QString::number(entry.y())});
+    QThread::msleep(50);
     run("xdotool", {"click", "1"});
     settle();
 }

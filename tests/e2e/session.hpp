@@ -28,7 +28,7 @@ public:
     // layout gives places; waits until the program has handled it.
     void clickTwips(int x, int y);
     void clickPixel(QPoint client);
-    // Opens menu number title (0 File, 1 the view commands, 3 Help) and chooses its item.
+    // Opens menu number title (0 File, 1 Options, 2 the view commands) and chooses an item.
     void chooseMenu(int title, int item);
     // Presses a key (xdotool key name) in the main window.
     void key(const QString& name);

@@ -86,15 +86,15 @@ TEST_F(WindowTest, StartStateShowsThePlainDiscAndTheSkyView) {
     EXPECT_TRUE(button("helioOpt")->isChecked());
 }
 
-TEST_F(WindowTest, MenuBarReadsFileBlankOptionsThenHelpAtTheRightEnd) {
+TEST_F(WindowTest, MenuBarReadsFileOptionsBlankThenHelpAtTheRightEnd) {
     const QList<QAction*> titles = window.menuBar()->actions();
     ASSERT_EQ(titles.size(), 3);
     EXPECT_EQ(titles[0]->text(), "File");
-    EXPECT_TRUE(titles[1]->text().trimmed().isEmpty());
-    EXPECT_TRUE(titles[1]->isEnabled());
-    EXPECT_GT(window.menuBar()->actionGeometry(titles[1]).width(), 10);
-    EXPECT_EQ(titles[2]->text(), "Options");
-    EXPECT_FALSE(titles[2]->isEnabled());
+    EXPECT_EQ(titles[1]->text(), "Options");
+    EXPECT_FALSE(titles[1]->isEnabled());
+    EXPECT_TRUE(titles[2]->text().trimmed().isEmpty());
+    EXPECT_TRUE(titles[2]->isEnabled());
+    EXPECT_GT(window.menuBar()->actionGeometry(titles[2]).width(), 10);
 
     auto* corner = qobject_cast<QMenuBar*>(window.menuBar()->cornerWidget(Qt::TopRightCorner));
     ASSERT_NE(corner, nullptr);

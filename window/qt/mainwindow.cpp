@@ -252,10 +252,10 @@ void MainWindow::createMenus() {
     bar->setFont(menuFont());
 
     bar->addMenu(createMenu(controls.fileM, {&controls.fMdiv, &controls.fxM}));
+    bar->addMenu(createMenu(controls.optMen, {}));
     bar->addMenu(createMenu(controls.testMen,
                             {&controls.TloadEqMen, &controls.TloadEcMen, &controls.TclrPlanMen,
                              &controls.TclrMercMen, &controls.TsaveP, &controls.TsaveMerc}));
-    bar->addMenu(createMenu(controls.optMen, {}));
 
     // The Help menu sits at the right-hand end, in a menu bar of its own in the corner.
     auto* helpBar = new QMenuBar(bar);
