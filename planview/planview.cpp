@@ -109,33 +109,33 @@ struct OrbitCircles {
     return {};
 }
 
-struct MarkerSpec {
+struct MarkerRow {
     Body SimState::*body;
     Box diskBox;
     double dotScale; // dot radius in hundredths of planHeight
 };
 
-struct OrbitSpec {
+struct OrbitRow {
     OrbitCircles (*circles)(const SimState&, Model);
     // The Earth's and the Sun's routines count their circle as drawn under any model, even one
     // that gives them nothing to draw; the planets' routines do so only under the three models.
     bool drawnUnderAnyModel;
 };
 
-struct SightSpec {
+struct SightRow {
     Body SimState::*target;
     SightSign sign;
 };
 
 // In BodyId order: Sun, Earth, Inter, Super.
-constexpr std::array<MarkerSpec, 4> kMarkers{{
+constexpr std::array<MarkerRow, 4> kMarkers{{
     {&SimState::sun, Box::SunDisk, 1.0},
     {&SimState::earth, Box::EarthDisk, 1.0},
     {&SimState::inter, Box::InterDisk, 1.0},
     {&SimState::super, Box::SuperDisk, 1.5},
 }};
 
-constexpr std::array<OrbitSpec, 4> kOrbits{{
+constexpr std::array<OrbitRow, 4> kOrbits{{
     {&sunOrbitCircles, true},
     {&earthOrbitCircles, true},
     {&interOrbitCircles, false},
@@ -144,7 +144,7 @@ constexpr std::array<OrbitSpec, 4> kOrbits{{
 
 // Every line of sight is seen from the Earth; the Earth's own line points at the Sun and is
 // kept in the Sun's slot. The Earth's slot is unused.
-constexpr std::array<SightSpec, 4> kSights{{
+constexpr std::array<SightRow, 4> kSights{{
     {&SimState::sun, SightSign::ByDirection},
     {&SimState::earth, SightSign::ByDirection},
     {&SimState::inter, SightSign::BySlopeTest},
@@ -311,8 +311,8 @@ const SightLine& PlanView::sight(BodyId target) const {
 }
 
 void PlanView::drawPlan(BodyId id, bool show) {
-    const MarkerSpec& spec = kMarkers[indexOf(id)];
-    const Body& body = m_state.*spec.body;
+    const MarkerRow& row = kMarkers[indexOf(id)];
+    const Body& body = m_state.*row.body;
     PlanMarker& mark = m_markers[indexOf(id)];
 
     m_surface.setFillColor(body.color);
@@ -330,17 +330,17 @@ void PlanView::drawPlan(BodyId id, bool show) {
     mark.drawn = 1;
     mark.markX = body.x;
     mark.markY = body.y;
-    const double radius = m_boxes.value(spec.diskBox) == 1
+    const double radius = m_boxes.value(row.diskBox) == 1
                               ? (static_cast<double>(m_state.planZoom) + 1.0) * body.size / 2.0
-                              : m_state.planHeight * spec.dotScale / 100.0;
+                              : m_state.planHeight * row.dotScale / 100.0;
     mark.markR = static_cast<float>(radius);
     m_surface.Circle(mark.markX, mark.markY, mark.markR, body.color);
 }
 
 void PlanView::drawOrbit(BodyId id, bool show) {
-    const OrbitSpec& spec = kOrbits[indexOf(id)];
+    const OrbitRow& row = kOrbits[indexOf(id)];
     OrbitFigure& orbit = m_orbits[indexOf(id)];
-    const OrbitCircles circles = spec.circles(m_state, modelOf(m_state));
+    const OrbitCircles circles = row.circles(m_state, modelOf(m_state));
 
     m_surface.setDrawMode(DrawMode::Xor);
     m_surface.setDrawStyle(DrawStyle::Dotted);
@@ -357,7 +357,7 @@ void PlanView::drawOrbit(BodyId id, bool show) {
     }
 
     if (show) {
-        if (!circles.fixed && !circles.moving && !spec.drawnUnderAnyModel) {
+        if (!circles.fixed && !circles.moving && !row.drawnUnderAnyModel) {
             return;
         }
         if (orbit.drawn == 0) {
@@ -382,7 +382,7 @@ void PlanView::drawOrbit(BodyId id, bool show) {
 }
 
 void PlanView::drawSight(BodyId target, bool show) {
-    const SightSpec& spec = kSights[indexOf(target)];
+    const SightRow& row = kSights[indexOf(target)];
     SightLine& line = m_sights[indexOf(target)];
 
     m_surface.setDrawStyle(DrawStyle::Dotted);
@@ -399,9 +399,9 @@ void PlanView::drawSight(BodyId target, bool show) {
     }
     line.drawn = 1;
     const Body& eye = m_state.earth;
-    const Body& body = m_state.*spec.target;
+    const Body& body = m_state.*row.target;
     const RimPoint end =
-        sightEnd(eye.x, eye.y, body.x, body.y, m_state.planHeight / 2.0F, spec.sign);
+        sightEnd(eye.x, eye.y, body.x, body.y, m_state.planHeight / 2.0F, row.sign);
     line.rimX = end.x;
     line.rimY = end.y;
     line.eyeX = eye.x;
