@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <utility>
 
@@ -26,6 +28,13 @@ CheckBoxWidget::CheckBoxWidget(CheckBox& box, std::function<void()> afterAction,
     setAttribute(Qt::WA_NoMousePropagation);
     showValue();
     m_box.onChanged([this] { showValue(); });
+    // Assistive tools toggle the box itself rather than clicking it; that too goes to the model
+    // as a click. The box's own changes are made with its signals blocked.
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (checked != (m_box.value() != 0)) {
+            nextCheckState();
+        }
+    });
 }
 
 void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
@@ -45,6 +54,13 @@ void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
         }
     }
     paintFlatCaption(painter, *this, boxSize + textGap);
+    if (text().isEmpty() && hasFocus()) {
+        // A box without a caption shows its focus around the box.
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = box.adjusted(-1, -1, 1, 1).intersected(rect());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 bool CheckBoxWidget::hitButton(const QPoint& pos) const {

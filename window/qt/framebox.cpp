@@ -21,7 +21,14 @@ FrameBox::FrameBox(Frame& frame, std::function<void()> afterAction, QWidget* par
     : QWidget(parent), m_frame(frame), m_afterAction(std::move(afterAction)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
-    m_frame.onChanged([this] { update(); });
+    showCaption();
+    m_frame.onChanged([this] { showCaption(); });
+}
+
+void FrameBox::showCaption() {
+    // Assistive tools name the frame by its caption, which follows the world model.
+    setAccessibleName(QString::fromStdString(m_frame.caption()));
+    update();
 }
 
 void FrameBox::paintEvent(QPaintEvent* /*event*/) {

@@ -19,6 +19,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void showCaption();
+
     Frame& m_frame;
     std::function<void()> m_afterAction;
 };

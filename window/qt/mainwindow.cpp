@@ -1,9 +1,12 @@
 #include "window/qt/mainwindow.hpp"
 
 #include "assets/pictures.hpp"
+#include "window/qt/accessiblefactory.hpp"
+#include "window/qt/accessibletexts.hpp"
 #include "window/qt/checkboxwidget.hpp"
 #include "window/qt/controllayout.hpp"
 #include "window/qt/framebox.hpp"
+#include "window/qt/keys.hpp"
 #include "window/qt/labelwidget.hpp"
 #include "window/qt/optionwidget.hpp"
 #include "window/qt/picturebutton.hpp"
@@ -16,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <array>
 
 namespace vantor {
 
@@ -74,6 +78,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_form(makePlatfo
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
     setFont(windowFont(true));
+    installAccessibleFactory();
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("retroF"));
@@ -84,7 +89,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_form(makePlatfo
     setCentralWidget(m_client);
 
     createControls();
+    orderTabs();
     createMenus();
+    createClockKeys();
 
     auto& caption = m_form.controls().retroF;
     setWindowTitle(QString::fromStdString(caption.caption()));
@@ -156,6 +163,12 @@ Widget* MainWindow::place(std::string_view name, Args&&... args) {
         std::forward<Args>(args)..., [this] { refreshSurfaces(); }, container);
     widget->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     widget->setGeometry(pixelRect(where));
+    if (const AccessibleText* text = accessibleTextOf(name)) {
+        if (!text->name.empty()) {
+            widget->setAccessibleName(QString::fromUtf8(text->name));
+        }
+        widget->setAccessibleDescription(QString::fromUtf8(text->description));
+    }
     m_widgets.emplace(where.name, widget);
     return widget;
 }
@@ -182,7 +195,7 @@ void MainWindow::createControls() {
 
     for (PictureControl* button : {&controls.t0But, &controls.BstepBut, &controls.BrunBut,
                                    &controls.stopBut, &controls.FrunBut, &controls.FstepBut}) {
-        place<PictureButton>(button->name(), *button, QImage(), true);
+        place<PictureButton>(button->name(), *button, QImage(), true)->setPressable();
     }
 
     for (int index = 0; index < controls.dtOpt.size(); ++index) {
@@ -236,6 +249,7 @@ QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> 
         auto* action = new QAction(menu);
         action->setObjectName(QString::fromStdString(item->name()));
         showMenuItem(*action, *item);
+        action->setShortcuts(keysOf(item->name()));
         item->onChanged([action, item] { showMenuItem(*action, *item); });
         connect(action, &QAction::triggered, this, [this, item] {
             item->click();
@@ -262,6 +276,39 @@ void MainWindow::createMenus() {
     helpBar->setFont(menuFont());
     helpBar->addMenu(createMenu(controls.helpMen, {&controls.hMdiv, &controls.HaboutMen}));
     bar->setCornerWidget(helpBar, Qt::TopRightCorner);
+}
+
+// Keys of the clock buttons for the whole window; each clicks its button as the mouse does. No
+// key gives the reset button's double-click: Escape then Home stops the clock and resets it.
+void MainWindow::createClockKeys() {
+    Controls& controls = m_form.controls();
+    for (PictureControl* button : {&controls.t0But, &controls.BstepBut, &controls.BrunBut,
+                                   &controls.stopBut, &controls.FrunBut, &controls.FstepBut}) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromStdString(button->name() + "Key"));
+        action->setShortcuts(keysOf(button->name()));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, button] {
+            button->click();
+            refreshSurfaces();
+        });
+        addAction(action);
+    }
+}
+
+// The Tab key goes through the panels as they read: the clock buttons and step sizes, then the
+// display panel row by row.
+void MainWindow::orderTabs() {
+    static constexpr std::array<std::string_view, 35> order{
+        "t0But",    "BstepBut",   "BrunBut",     "stopBut",    "FrunBut",    "FstepBut",
+        "dtOpt(0)", "dtOpt(1)",   "dtOpt(2)",    "dtOpt(3)",   "skyChk",     "topChk",
+        "helioOpt", "geoOpt",     "tychoOpt",    "skyGridChk", "topGridChk", "sunChk",
+        "SUNoChk",  "SUNdiskChk", "SUNtrailChk", "interChk",   "IprojChk",   "IoChk",
+        "IdiskChk", "ItrailChk",  "earthChk",    "EprojChk",   "EoChk",      "EdiskChk",
+        "superChk", "SprojChk",   "SoChk",       "SdiskChk",   "StrailChk"};
+    for (std::size_t index = 1; index < order.size(); ++index) {
+        QWidget::setTabOrder(m_widgets.at(order[index - 1]), m_widgets.at(order[index]));
+    }
 }
 
 void MainWindow::tick() {

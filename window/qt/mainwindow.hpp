@@ -39,6 +39,8 @@ private:
     [[nodiscard]] Platform makePlatform();
     void createControls();
     void createMenus();
+    void createClockKeys();
+    void orderTabs();
     QMenu* createMenu(MenuItem& title, std::initializer_list<MenuItem*> items);
     template <typename Widget, typename... Args>
     Widget* place(std::string_view name, Args&&... args);

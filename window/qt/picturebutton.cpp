@@ -3,8 +3,11 @@
 #include "assets/pictures.hpp"
 #include "window/picturecontrol.hpp"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <utility>
 
 namespace vantor {
@@ -19,6 +22,17 @@ PictureButton::PictureButton(PictureControl& control, QImage picture, bool borde
     m_control.onChanged([this] { showControl(); });
 }
 
+void PictureButton::setPressable() {
+    m_pressable = true;
+    // From the Tab key only: a mouse click leaves the focus where it was, as before.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PictureButton::press() {
+    m_control.click();
+    m_afterAction();
+}
+
 void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const int inset = m_border ? 1 : 0;
@@ -29,6 +43,12 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     // A face wider or taller than the button is cut at the border, not scaled.
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
     painter.drawImage(QPoint(inset, inset), m_shown);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {
@@ -42,8 +62,7 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     m_pressed = false;
     event->accept();
     if (click) {
-        m_control.click();
-        m_afterAction();
+        press();
     }
 }
 
@@ -60,6 +79,19 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     m_control.mouseMove();
     m_afterAction();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (m_pressable && pressKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            press();
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PictureButton::showControl() {
