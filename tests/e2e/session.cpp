@@ -43,13 +43,37 @@ QString Session::run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-Session::Session(bool withCatalogue) : m_folder(freshFolder()) {
+Session::Session(bool withCatalogue, Folder folder) : m_folder(freshFolder()) {
+    namespace fs = std::filesystem;
     if (withCatalogue) {
-        std::filesystem::copy_file(VANTOR_DATA_DIR "/vantor.csv", m_folder / "vantor.csv");
+        fs::copy_file(VANTOR_DATA_DIR "/vantor.csv", m_folder / "vantor.csv");
     }
     m_program.setWorkingDirectory(QString::fromStdString(m_folder.string()));
     m_program.setProcessChannelMode(QProcess::ForwardedChannels);
-    m_program.start(VANTOR_PROGRAM, {});
+    QString program = VANTOR_PROGRAM;
+    QStringList arguments;
+    if (folder == Folder::ReadOnly && ::geteuid() == 0) {
+        // The program, and the right to use the X server, copied where "nobody" can read them.
+        const fs::path copy = m_folder / "vantor";
+        fs::copy_file(VANTOR_PROGRAM, copy);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        const QString authority = environment.value("XAUTHORITY");
+        if (!authority.isEmpty()) {
+            const fs::path readable = m_folder / "Xauthority";
+            fs::copy_file(authority.toStdString(), readable);
+            fs::permissions(readable,
+                            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+            environment.insert("XAUTHORITY", QString::fromStdString(readable.string()));
+        }
+        environment.insert("HOME", QString::fromStdString(m_folder.string()));
+        m_program.setProcessEnvironment(environment);
+        arguments = {"--reuid=65534", "--regid=65534", "--clear-groups",
+                     QString::fromStdString(copy.string())};
+        program = "setpriv";
+    } else if (folder == Folder::ReadOnly) {
+        fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    m_program.start(program, arguments);
     if (!m_program.waitForStarted(10000)) {
         throw std::runtime_error("the program did not start");
     }

@@ -13,8 +13,12 @@ namespace vantor::e2e {
 // under, driven only through the mouse and the keyboard as a user drives it.
 class Session {
 public:
-    // Copies the shipped "vantor.csv" into the folder when withCatalogue is set.
-    explicit Session(bool withCatalogue = true);
+    enum class Folder { Writable, ReadOnly };
+
+    // Copies the shipped "vantor.csv" into the folder when withCatalogue is set. A read-only
+    // folder is one the program may read but not write: when the tests run as root, who may
+    // write anywhere, the program runs as the unprivileged user "nobody" in a folder of root's.
+    explicit Session(bool withCatalogue = true, Folder folder = Folder::Writable);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
