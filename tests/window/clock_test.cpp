@@ -133,7 +133,9 @@ struct ClockRow {
     Face backFace;
 };
 
-void PrintTo(const ClockRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const ClockRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ClockStates : public ::testing::TestWithParam<ClockRow> {};
 
@@ -247,7 +249,9 @@ struct ModelRow {
     const char* caption;
 };
 
-void PrintTo(const ModelRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const ModelRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class Models : public ::testing::TestWithParam<ModelRow> {};
 
