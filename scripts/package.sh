@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package of Vantor into build/package. With --check, also installs it with
 # apt, starts the installed program under a virtual X server in an empty home folder, checks
-# that its window appears, closes it through its close request and expects exit status 0.
+# that its window appears and that the shipped star catalogue loads there, closes it through its
+# close request and expects exit status 0.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -35,6 +36,16 @@ HOME="$home" /usr/bin/vantor & pid=\$!
 window=\$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantor 2.00\$' | head -1)
 [ -n "\$window" ] || { echo "no window"; kill \$pid; exit 1; }
 sleep 0.5
+# In the home folder, where no catalogue lies, "Load Stars to Ecliptic" (Ctrl+E) reads the
+# shipped one: no message box may come up. "Save Mercator" (Ctrl+S) then writes into the home.
+eval \$(xdotool getwindowgeometry --shell "\$window")
+xdotool mousemove \$(( X + 400 )) \$(( Y + HEIGHT - 10 )); sleep 0.1; xdotool click 1; sleep 0.3
+xdotool key ctrl+e; sleep 1
+if xdotool search --onlyvisible --name '^Vantor\$' >/dev/null; then
+    echo "a message box came up when loading the shipped catalogue"; kill \$pid; exit 1
+fi
+xdotool key ctrl+s; sleep 1
+[ -f "$home/mersave.bmp" ] || { echo "no mersave.bmp in the home folder"; kill \$pid; exit 1; }
 "$xclose" "\$window"
 timeout 10 tail --pid=\$pid -f /dev/null || { echo "still running"; kill \$pid; exit 1; }
 wait \$pid
