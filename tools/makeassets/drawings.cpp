@@ -128,6 +128,8 @@ struct FaceLayout {
 [[nodiscard]] FaceLayout layoutOf(Face face) {
     using enum Glyph;
     switch (face) {
+    case Face::None:
+        return {0, 0, {}, 0, false};
     case Face::Reset:
         return {38, 24, {Bar, TriangleLeft}, 1, false};
     case Face::StepBack:
@@ -300,6 +302,9 @@ QImage drawStarField() {
 
 QImage drawButtonFace(Face face) {
     const FaceLayout layout = layoutOf(face);
+    if (layout.width == 0) {
+        return {};
+    }
     QImage image = blankImage(layout.width, layout.height, faceGrey);
     drawBevel(image);
     drawGlyphs(image, layout, layout.greyed ? darkGrey : black);
