@@ -24,7 +24,7 @@ std::string englishMonth(unsigned month) {
     return month >= 1 && month <= 12 ? kNames.at(month - 1) : std::string{};
 }
 
-// A model option's world model, zoom rule and plan frame caption.
+// A model option's world model and the caption of the plan frame under it.
 struct ModelChoice {
     const char* worldModel;
     const char* caption;
