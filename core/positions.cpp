@@ -65,6 +65,9 @@ void placePlanet(SimState& s, Body& p, Model model, bool inferior, double t) noe
     const double c = std::cos(angle);
     const double sn = std::sin(angle);
     const double r = p.orbitR;
+    // The geocentric planets are their Tychonic places scaled along the line from the Earth, the
+    // height with them, so that the latitude seen from the Earth is the same in every model.
+    double scale = 1.0;
 
     switch (model) {
     case Model::Helio:
@@ -77,19 +80,20 @@ void placePlanet(SimState& s, Body& p, Model model, bool inferior, double t) noe
         break;
     case Model::Geo:
         if (inferior) {
-            // The Tychonic place scaled toward the Earth: an epicycle around a centre on the
-            // Earth-Sun line.
+            // Toward the Earth: an epicycle around a centre on the Earth-Sun line.
             const double f = static_cast<double>(s.earth.orbitR) - r;
             p.x = static_cast<float>(f * r / s.earth.orbitR * c + f * s.sun.x);
             p.y = static_cast<float>(f * r / s.earth.orbitR * -sn + f * s.sun.y);
+            scale = f;
         } else {
             const double g = s.planZoom * kGeoSuperStretch;
             p.x = static_cast<float>(g * r * c + g * s.sun.x);
             p.y = static_cast<float>(g * r * -sn + g * s.sun.y);
+            scale = g;
         }
         break;
     }
-    p.z = static_cast<float>(r * std::sin(p.lat * kDegToRad));
+    p.z = static_cast<float>(scale * (r * std::sin(p.lat * kDegToRad)));
 }
 
 // The inferior planet's phase from the angle at the Sun between the Earth and the planet:
