@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <locale.h>
 #include <memory>
 #include <system_error>
 
@@ -97,23 +98,56 @@ void bump(int& counter) {
     return out;
 }
 
-// A finite decimal number as a 32-bit float; the whole text must be the number.
-[[nodiscard]] bool parseNumber(std::string_view text, float& value) {
-    if (!text.empty() && text.front() == '+') {
-        // from_chars takes no plus sign; allow one, but only before a digit or a point.
-        text.remove_prefix(1);
-        if (text.empty() ||
-            !((text.front() >= '0' && text.front() <= '9') || text.front() == '.')) {
+// Whether the text is a plain decimal number: an optional sign, digits with an optional point
+// (at least one digit), and an optional exponent with digits. No hexadecimal, "inf" or "nan".
+[[nodiscard]] bool isDecimalNumber(std::string_view text) {
+    std::size_t pos = 0;
+    const auto digits = [&] {
+        const std::size_t start = pos;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+            ++pos;
+        }
+        return pos - start;
+    };
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        ++pos;
+    }
+    std::size_t mantissa = digits();
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        mantissa += digits();
+    }
+    if (mantissa == 0) {
+        return false;
+    }
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            ++pos;
+        }
+        if (digits() == 0) {
             return false;
         }
     }
-    if (text.empty()) {
+    return pos == text.size();
+}
+
+// A finite decimal number as a 32-bit float, rounded to nearest; the whole text must be the
+// number. Read in the "C" locale whatever the user's, so a point is always the decimal point,
+// and with the C library's strtof rather than from_chars, which not every standard library
+// offers for floating point; both round correctly, so every build reads the same floats. A
+// nonzero number too small for a float (it would read as 0) is refused as out of range.
+[[nodiscard]] bool parseNumber(std::string_view text, float& value) {
+    if (!isDecimalNumber(text)) {
         return false;
     }
-    float parsed{};
-    const char* const last = text.data() + text.size();
-    const auto [end, ec] = std::from_chars(text.data(), last, parsed);
-    if (ec != std::errc{} || end != last || !std::isfinite(parsed)) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    const std::string terminated(text);
+    char* end = nullptr;
+    errno = 0;
+    const float parsed = strtof_l(terminated.c_str(), &end, cLocale);
+    if (end != terminated.c_str() + terminated.size() || !std::isfinite(parsed) ||
+        (parsed == 0.0F && errno == ERANGE)) {
         return false;
     }
     value = parsed;

@@ -1,7 +1,7 @@
 #include "figurecache.hpp"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
 
 namespace vantor {
 
@@ -12,6 +12,13 @@ namespace {
     return hash;
 }
 
+// The bits of a double, so that keys compare and hash exactly (0.0 and -0.0 apart).
+[[nodiscard]] std::uint64_t bitsOf(double value) {
+    std::uint64_t bits{};
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 } // namespace
 
 bool FigureKey::operator==(const FigureKey& other) const {
@@ -20,8 +27,7 @@ bool FigureKey::operator==(const FigureKey& other) const {
         return false;
     }
     for (std::size_t i = 0; i < geometry.size(); ++i) {
-        if (std::bit_cast<std::uint64_t>(geometry[i]) !=
-            std::bit_cast<std::uint64_t>(other.geometry[i])) {
+        if (bitsOf(geometry[i]) != bitsOf(other.geometry[i])) {
             return false;
         }
     }
@@ -34,7 +40,7 @@ std::uint64_t FigureKey::hash() const {
                          static_cast<std::uint64_t>(dotted) << 40 |
                          static_cast<std::uint64_t>(filled) << 41;
     for (const double value : geometry) {
-        hash = mix(hash, std::bit_cast<std::uint64_t>(value));
+        hash = mix(hash, bitsOf(value));
     }
     return hash;
 }
