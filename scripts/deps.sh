@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Vantor needs to build, run and test, but only those missing.
+# Installs the Debian 12 packages Vantor needs to build, run and test, but only those missing,
+# and the packages named as arguments (the package check's checkers).
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
@@ -8,6 +9,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick x11-utils libx11-dev dpkg-dev
     fonts-liberation
+    "$@"
 )
 missing=()
 for p in "${packages[@]}"; do
