@@ -471,6 +471,10 @@ void RetroForm::showAbout() {
     const std::string text = "Version " + m_state.verStr + "\r\n" + m_state.verDate + "\r\n" +
                              std::to_string(year) + " the Vantor authors\r\n" +
                              "A free teaching model of planetary motion";
+    if (m_platform.about) {
+        m_platform.about("Vantor", text, "Free software under the MIT licence.");
+        return;
+    }
     message(Platform::Icon::Information, "Vantor", text);
 }
 

@@ -25,6 +25,10 @@ struct Platform {
     std::function<std::string(unsigned month)> monthName;
     // A modal box with a title, a text of one or more lines (joined by CR LF) and one OK button.
     std::function<void(Icon icon, const std::string& title, const std::string& text)> message;
+    // The About box: an information box like `message`'s, with a note set apart below the text.
+    // Without it the About box goes to `message`, without the note.
+    std::function<void(const std::string& title, const std::string& text, const std::string& note)>
+        about;
     std::function<void()> quit;
 };
 

@@ -126,7 +126,7 @@ TEST_F(WindowTest, PointerMovesWriteAndClearTheHintLine) {
     EXPECT_EQ(qobject_cast<QFrame*>(widget("tooltipsLab"))->frameShape(), QFrame::NoFrame);
 }
 
-TEST_F(WindowTest, AboutShowsAnInformationBoxOverTheWindow) {
+TEST_F(WindowTest, AboutShowsAnInformationBoxWithTheLicenceOverTheWindow) {
     window.findChild<QAction*>("HaboutMen")->trigger();
     auto* box = window.findChild<QMessageBox*>();
     ASSERT_NE(box, nullptr);
@@ -135,6 +135,9 @@ TEST_F(WindowTest, AboutShowsAnInformationBoxOverTheWindow) {
     EXPECT_EQ(box->icon(), QMessageBox::Information);
     EXPECT_EQ(box->windowTitle(), "Vantor");
     EXPECT_TRUE(box->text().startsWith("Version 2.00\n00.05.22\n")) << box->text().toStdString();
+    // The licence stands apart, below the box's four lines.
+    EXPECT_EQ(box->text().count('\n'), 3);
+    EXPECT_TRUE(box->informativeText().contains("MIT licence"));
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
     box->button(QMessageBox::Ok)->click();
     EXPECT_FALSE(box->isVisible());

@@ -139,19 +139,27 @@ Platform MainWindow::makePlatform() {
             .toStdString();
     };
     platform.message = [this](Platform::Icon icon, const std::string& title,
-                              const std::string& text) {
-        QString shown = QString::fromStdString(text);
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        // Modal to the window, without an event loop of its own: the action that asks for a
-        // message ends with it, and no event is handled inside an unfinished action.
-        auto* box = new QMessageBox(icon == Platform::Icon::Warning ? QMessageBox::Warning
-                                                                    : QMessageBox::Information,
-                                    QString::fromStdString(title), shown, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+                              const std::string& text) { showMessage(icon, title, text, {}); };
+    platform.about = [this](const std::string& title, const std::string& text,
+                            const std::string& note) {
+        showMessage(Platform::Icon::Information, title, text, note);
     };
     platform.quit = [this] { close(); };
     return platform;
+}
+
+void MainWindow::showMessage(Platform::Icon icon, const std::string& title, const std::string& text,
+                             const std::string& note) {
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Modal to the window, without an event loop of its own: the action that asks for a message
+    // ends with it, and no event is handled inside an unfinished action.
+    auto* box = new QMessageBox(icon == Platform::Icon::Warning ? QMessageBox::Warning
+                                                                : QMessageBox::Information,
+                                QString::fromStdString(title), shown, QMessageBox::Ok, this);
+    box->setInformativeText(QString::fromStdString(note));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 template <typename Widget, typename... Args>

@@ -37,6 +37,9 @@ protected:
 
 private:
     [[nodiscard]] Platform makePlatform();
+    // A modal box over the window with one OK button; a note, when there is one, below the text.
+    void showMessage(Platform::Icon icon, const std::string& title, const std::string& text,
+                     const std::string& note);
     void createControls();
     void createMenus();
     void createClockKeys();
