@@ -121,8 +121,11 @@ void FigureRaster::addDot(PixelPoint point, int penWidth) {
     if (!isFinite(point)) {
         return;
     }
-    const double column = ScaleMapping::pixelIndex(point.x);
-    const double row = ScaleMapping::pixelIndex(point.y);
+    // A dot centred exactly on the right or bottom edge belongs to the last column or row, as
+    // one on the left or top edge belongs to the first: the map's edges are places of its own
+    // (longitude 90 at x = 360, latitude -25 at y = 25). Every other point keeps its pixel.
+    const double column = point.x == m_width ? m_width - 1.0 : ScaleMapping::pixelIndex(point.x);
+    const double row = point.y == m_height ? m_height - 1.0 : ScaleMapping::pixelIndex(point.y);
     // Far-away dots are rejected before the conversion to integers.
     if (column < -8.0 || row < -8.0 || column > m_width + 8.0 || row > m_height + 8.0) {
         return;

@@ -38,7 +38,8 @@ public:
     // figure can be kept without copying it.
     void exchangeSpans(std::vector<PixelSpan>& buffer) { m_spans.swap(buffer); }
 
-    // One square dot penWidth pixels across on the pixel in which the point falls.
+    // One square dot penWidth pixels across on the pixel in which the point falls; a point
+    // exactly on the right or bottom edge falls in the last column or row.
     void addDot(PixelPoint point, int penWidth);
     // The segment from first to last, stepping one pixel along its longer axis; the dotted
     // pattern counts those steps from the first point.

@@ -55,7 +55,8 @@ public:
     // With a solid fill style the inside takes the fill colour and the outline the given colour.
     void Circle(double x, double y, double radius, Color color);
     void Line(double x1, double y1, double x2, double y2, Color color);
-    // A square dot drawWidth() pixels across.
+    // A square dot drawWidth() pixels across; one centred exactly on the right or bottom edge
+    // shows in the last column or row.
     void PSet(double x, double y, Color color);
     // Back to the background picture.
     void Cls();

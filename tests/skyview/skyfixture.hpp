@@ -51,8 +51,10 @@ protected:
     // A square dot of the given width at (x, y), flipped into image; its top-left pixel lies
     // (width - 1) / 2 up and left of the pixel the point falls in.
     void flipDot(QImage& image, double x, double y, int width, QRgb flip) const {
-        const int left = column(x) - (width - 1) / 2;
-        const int top = row(y) - (width - 1) / 2;
+        flipPixels(image, column(x) - (width - 1) / 2, row(y) - (width - 1) / 2, width, flip);
+    }
+    // The square of width pixels whose top-left pixel is (left, top), as far as it lies inside.
+    static void flipPixels(QImage& image, int left, int top, int width, QRgb flip) {
         for (int j = top; j < top + width; ++j) {
             for (int i = left; i < left + width; ++i) {
                 if (image.valid(i, j)) {

@@ -8,17 +8,17 @@ namespace {
 TEST_F(SkyTest, EclipticPlotSkipsTheFirstRecordAndStarsOutsideTheBand) {
     const auto report = readStarCatalogue("first,0,0,10,0,0.5,a\n"
                                           "second,0,0,100,30,2,b\n"
-                                          "third,0,0,200,25,2.5,c\n"
-                                          "fourth,0,0,300,-25.01,1,d\n",
+                                          "third,0,0,200,-25,2.5,c\n"
+                                          "fourth,0,0,300,25.01,1,d\n",
                                           state.stars);
     ASSERT_EQ(report.starCount, 3);
     state.starCount = report.starCount;
 
     view.plotStarsEcliptic();
-    // Only the third: longitude 200 is x = 250, latitude +25 is the top edge, magnitude 2.5 is
-    // a dot 2 pixels across.
+    // Only the third: longitude 200 is x = 250, latitude -25 is the bottom edge, magnitude 2.5
+    // is a dot 2 pixels across. Its top row is the last row; the other lies outside.
     QImage expected = base.copy();
-    flipDot(expected, 250.0, -25.0, 2, kFlipWhite);
+    flipPixels(expected, column(250.0), background.height() - 1, 2, kFlipWhite);
     EXPECT_EQ(surface.Image(), expected);
     EXPECT_EQ(surface.drawWidth(), 1);
 
@@ -61,7 +61,8 @@ TEST_F(SkyTest, EquatorPlotUsesHoursAndWrapsOnlyPastTheRightEdge) {
     QImage expected = base.copy();
     flipDot(expected, 15.0, -20.0, 1, kFlipWhite); // 450 - 75, less a turn
     flipDot(expected, 105.0, 10.0, 1, kFlipWhite); // 450 - 345
-    // ra 6 lands at x = 360, just past the last column: nothing shows at the left edge.
+    // ra 6 lands at x = 360, the right edge: the last column, and nothing at the left edge.
+    flipPixels(expected, background.width() - 1, row(-20.0), 1, kFlipWhite);
     EXPECT_EQ(surface.Image(), expected);
 }
 

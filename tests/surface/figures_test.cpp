@@ -89,6 +89,22 @@ TEST(SurfaceDot, IsASquareDrawWidthPixelsAcross) {
     EXPECT_EQ(surface.drawWidth(), 1);
 }
 
+TEST(SurfaceDot, OnTheRightOrBottomEdgeShowsInTheLastColumnOrRow) {
+    Surface sky = skySurface();
+    const QImage blank = sky.Image().copy();
+    sky.setDrawMode(DrawMode::Copy);
+    sky.PSet(360, 0, 0x000000);
+    sky.PSet(100, 25, 0x000000);
+    sky.PSet(360, 25, 0x000000);
+    // Just past the edges nothing shows.
+    sky.PSet(360.01, 0, 0x000000);
+    sky.PSet(100, 25.01, 0x000000);
+    EXPECT_EQ(changedPixels(sky.Image(), blank), 3);
+    EXPECT_NE(sky.Image().pixel(470, 79), kWhite);
+    EXPECT_NE(sky.Image().pixel(130, 158), kWhite);
+    EXPECT_NE(sky.Image().pixel(470, 158), kWhite);
+}
+
 TEST(SurfaceClipping, FiguresAreCutAtEveryEdgeAndNeverWrap) {
     Surface sky = skySurface();
     sky.setFillStyle(FillStyle::Solid);
