@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev locales
     xvfb xauth xdotool imagemagick x11-utils libx11-dev dpkg-dev
     fonts-liberation
     "$@"

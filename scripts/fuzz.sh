@@ -1,23 +1,17 @@
 #!/usr/bin/env bash
-# Builds the star catalogue reader's libFuzzer target with clang and runs it for
-# VANTOR_FUZZ_SECONDS seconds (default 60). Fails on any crash, sanitizer report or broken invariant.
+# A fuzzing campaign with one of the "fuzz" preset's targets, longer than the test suite's minute:
+#   scripts/fuzz.sh catalogue -runs=10000000
+# The corpus grows in build/fuzz/campaign/TARGET (seeded from fuzz/corpus/TARGET); further
+# arguments go to libFuzzer. Afterwards, to fold what it found into the committed corpus:
+#   build/fuzz/bin/vantor_TARGET_fuzz -merge=1 fuzz/corpus/TARGET build/fuzz/campaign/TARGET
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${VANTOR_FUZZ_SECONDS:-60}"
-out=build/fuzz
-mkdir -p "$out/corpus" "$out/artifacts"
-
-clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I. fuzz/catalogue_fuzz.cpp skyview/starcatalogue.cpp -o "$out/catalogue_fuzz"
-
-# Seeds: the committed small files, plus one over-long file so that the table-full path is reached.
-cp fuzz/corpus/* "$out/corpus/"
-{
-    echo "name,ra_hours,dec_deg,ecl_lon_deg,ecl_lat_deg,vmag,designation"
-    for i in $(seq 1 2003); do echo "S$i,1,2,3,4,5,x"; done
-} >"$out/corpus/over-long.csv"
-
-# The corpus grows between runs in build/fuzz/corpus; -timeout catches anything slower than linear.
-"$out/catalogue_fuzz" "$out/corpus" \
-    -max_total_time="$seconds" -max_len=40000 -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix="$out/artifacts/" -print_final_stats=1
+target="${1:?usage: scripts/fuzz.sh TARGET [libFuzzer flags...]}"
+shift
+[ -f build/fuzz/build.ninja ] || cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+work="build/fuzz/campaign/$target"
+mkdir -p "$work"
+exec nice -n 10 "build/fuzz/bin/vantor_${target}_fuzz" "$work" "fuzz/corpus/$target" \
+    -max_len=4096 -timeout=10 -rss_limit_mb=2048 -artifact_prefix="build/fuzz/campaign/$target-" \
+    -print_final_stats=1 "$@"

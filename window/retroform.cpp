@@ -1,10 +1,10 @@
 #include "window/retroform.hpp"
 
 #include "assets/pictures.hpp"
+#include "catalogue/starcatalogue.hpp"
 #include "core/datelabel.hpp"
 #include "core/positions.hpp"
 #include "core/startup.hpp"
-#include "skyview/starcatalogue.hpp"
 
 #include <array>
 #include <chrono>

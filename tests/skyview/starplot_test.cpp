@@ -1,5 +1,5 @@
+#include "catalogue/starcatalogue.hpp"
 #include "skyfixture.hpp"
-#include "skyview/starcatalogue.hpp"
 
 namespace vantor::test {
 namespace {

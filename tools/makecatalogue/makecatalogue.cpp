@@ -1,5 +1,8 @@
 #include "tools/makecatalogue/makecatalogue.hpp"
 
+#include "catalogue/csvline.hpp"
+#include "catalogue/decimalnumber.hpp"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -13,38 +16,6 @@ constexpr std::string_view kInputHeader = "name,ra_hours,dec_deg,vmag,designatio
 constexpr std::string_view kOutputHeader =
     "name,ra_hours,dec_deg,ecl_lon_deg,ecl_lat_deg,vmag,designation";
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-
-// Splits one line at commas; quoted fields ("..." with "" for a quote) may hold commas.
-[[nodiscard]] std::vector<std::string> splitFields(std::string_view line) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                fields.back().push_back('"');
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                fields.back().push_back(c);
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields.emplace_back();
-        } else {
-            fields.back().push_back(c);
-        }
-    }
-    return fields;
-}
-
-[[nodiscard]] bool parseDouble(const std::string& text, double& value) {
-    const char* const last = text.data() + text.size();
-    const auto [end, ec] = std::from_chars(text.data(), last, value);
-    return !text.empty() && ec == std::errc{} && end == last && std::isfinite(value);
-}
 
 // Writes value with a fixed number of decimals, never as "-0.000".
 void appendFixed(std::string& out, double value, int decimals) {
@@ -124,16 +95,21 @@ std::variant<std::string, ConversionError> convertBrightStars(std::string_view i
         if (line.empty()) {
             continue;
         }
-        const std::vector<std::string> fields = splitFields(line);
-        if (fields.size() != 5) {
-            return ConversionError{where + "expected 5 fields, found " +
-                                   std::to_string(fields.size())};
+        const CsvLine split = splitCsvLine(line, 5);
+        if (split.broken) {
+            return ConversionError{where +
+                                   "a quote is not closed, or text follows a closing quote"};
         }
+        if (split.count != 5) {
+            return ConversionError{where + "expected 5 fields, found " +
+                                   std::to_string(split.count)};
+        }
+        const std::vector<std::string>& fields = split.fields;
         double ra{};
         double dec{};
         double mag{};
-        if (!parseDouble(fields[1], ra) || !parseDouble(fields[2], dec) ||
-            !parseDouble(fields[3], mag)) {
+        if (!parseDecimal(fields[1], ra) || !parseDecimal(fields[2], dec) ||
+            !parseDecimal(fields[3], mag)) {
             return ConversionError{where + "right ascension, declination or magnitude is not a "
                                            "number"};
         }

@@ -1,4 +1,4 @@
-#include "skyview/starcatalogue.hpp"
+#include "catalogue/starcatalogue.hpp"
 #include "tools/makecatalogue/makecatalogue.hpp"
 
 #include <cmath>

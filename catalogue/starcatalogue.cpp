@@ -1,4 +1,7 @@
-#include "skyview/starcatalogue.hpp"
+#include "catalogue/starcatalogue.hpp"
+
+#include "catalogue/csvline.hpp"
+#include "catalogue/decimalnumber.hpp"
 
 #include <algorithm>
 #include <array>
@@ -6,36 +9,13 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <locale.h>
 #include <memory>
 #include <system_error>
 
 namespace vantor {
 namespace {
 
-constexpr int kFieldsPerRecord = 7;
-
-// The fields of one line, unquoted and trimmed; only the first seven are kept.
-struct LineFields {
-    std::array<std::string, kFieldsPerRecord> field;
-    int count{};   // fields seen, at most kFieldsPerRecord + 1 (enough to know it is too many)
-    bool broken{}; // an unclosed quote or text after a closing quote
-};
-
-[[nodiscard]] bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-[[nodiscard]] std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
+constexpr std::size_t kFieldsPerRecord = 7;
 
 // Counts saturate so that no input, however long, overflows them.
 void bump(int& counter) {
@@ -44,132 +24,23 @@ void bump(int& counter) {
     }
 }
 
-// Splits one line (without its line end) into fields. Each byte is looked at a bounded number of
-// times, and scanning stops once the line is known to hold too many fields.
-[[nodiscard]] LineFields splitLine(std::string_view line) {
-    LineFields out;
-    std::size_t pos = 0;
-    const std::size_t n = line.size();
-    while (true) {
-        while (pos < n && isBlank(line[pos])) {
-            ++pos;
-        }
-        std::string value;
-        if (pos < n && line[pos] == '"') {
-            ++pos;
-            while (true) {
-                const std::size_t quote = line.find('"', pos);
-                if (quote == std::string_view::npos) {
-                    value.append(line.substr(pos));
-                    pos = n;
-                    out.broken = true;
-                    break;
-                }
-                value.append(line.substr(pos, quote - pos));
-                pos = quote + 1;
-                if (pos < n && line[pos] == '"') {
-                    value.push_back('"');
-                    ++pos;
-                } else {
-                    break;
-                }
-            }
-            while (pos < n && isBlank(line[pos])) {
-                ++pos;
-            }
-            if (pos < n && line[pos] != ',') {
-                out.broken = true;
-                pos = std::min(line.find(',', pos), n);
-            }
-        } else {
-            const std::size_t comma = std::min(line.find(',', pos), n);
-            value.assign(trim(line.substr(pos, comma - pos)));
-            pos = comma;
-        }
-        if (out.count < kFieldsPerRecord) {
-            out.field[static_cast<std::size_t>(out.count)] = std::move(value);
-        }
-        ++out.count;
-        if (pos >= n || out.count > kFieldsPerRecord) {
-            break;
-        }
-        ++pos; // past the comma; a comma at the end of the line opens one more, empty field
-    }
-    return out;
-}
-
-// Whether the text is a plain decimal number: an optional sign, digits with an optional point
-// (at least one digit), and an optional exponent with digits. No hexadecimal, "inf" or "nan".
-[[nodiscard]] bool isDecimalNumber(std::string_view text) {
-    std::size_t pos = 0;
-    const auto digits = [&] {
-        const std::size_t start = pos;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-            ++pos;
-        }
-        return pos - start;
-    };
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        ++pos;
-    }
-    std::size_t mantissa = digits();
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        mantissa += digits();
-    }
-    if (mantissa == 0) {
-        return false;
-    }
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            ++pos;
-        }
-        if (digits() == 0) {
-            return false;
-        }
-    }
-    return pos == text.size();
-}
-
-// A finite decimal number as a 32-bit float, rounded to nearest; the whole text must be the
-// number. Read in the "C" locale whatever the user's, so a point is always the decimal point,
-// and with the C library's strtof rather than from_chars, which not every standard library
-// offers for floating point; both round correctly, so every build reads the same floats. A
-// nonzero number too small for a float (it would read as 0) is refused as out of range.
-[[nodiscard]] bool parseNumber(std::string_view text, float& value) {
-    if (!isDecimalNumber(text)) {
-        return false;
-    }
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    const std::string terminated(text);
-    char* end = nullptr;
-    errno = 0;
-    const float parsed = strtof_l(terminated.c_str(), &end, cLocale);
-    if (end != terminated.c_str() + terminated.size() || !std::isfinite(parsed) ||
-        (parsed == 0.0F && errno == ERANGE)) {
-        return false;
-    }
-    value = parsed;
-    return true;
-}
-
 // Fills a record from the fields in file order. A data record fails on any bad number; the header
 // takes 0 for each.
-[[nodiscard]] bool makeStar(LineFields& fields, bool isHeader, Star& star) {
-    std::array<float, 5> numbers{}; // ra, dec, eclLon, eclLat, mag
+[[nodiscard]] bool makeStar(CsvLine& line, bool isHeader, Star& star) {
+    line.fields.resize(kFieldsPerRecord); // the header may be short
+    std::array<float, 5> numbers{};       // ra, dec, eclLon, eclLat, mag
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        if (!parseNumber(fields.field[i + 1], numbers[i]) && !isHeader) {
+        if (!parseDecimal(line.fields[i + 1], numbers[i]) && !isHeader) {
             return false;
         }
     }
-    star.name = std::move(fields.field[0]);
+    star.name = std::move(line.fields[0]);
     star.ra = numbers[0];
     star.dec = numbers[1];
     star.eclLon = numbers[2];
     star.eclLat = numbers[3];
     star.mag = numbers[4];
-    star.note = std::move(fields.field[6]);
+    star.note = std::move(line.fields[6]);
     return true;
 }
 
@@ -229,10 +100,10 @@ CatalogueReport readStarCatalogue(std::string_view text, std::vector<Star>& star
         if (pos < text.size()) {
             pos += (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
         }
-        if (trim(line).empty()) {
+        if (line.find_first_not_of(" \t") == std::string_view::npos) {
             continue;
         }
-        LineFields fields = splitLine(line);
+        CsvLine fields = splitCsvLine(line, kFieldsPerRecord);
         const bool isHeader = !headerSeen;
         headerSeen = true;
         if (!isHeader && (fields.broken || fields.count != kFieldsPerRecord)) {

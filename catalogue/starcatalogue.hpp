@@ -14,13 +14,12 @@
 //   because with a stream a single damaged line would shift every later record by a field and
 //   spoil the rest of the file, while here it costs just that line. This also covers a file that
 //   ends in the middle of a record.
-// - Spaces and tabs around a field are ignored. A field may be quoted ("...", with "" for one
-//   quote) to hold commas; a quote cannot span lines. A line with an unclosed quote, or with text
-//   after a closing quote, is left out and counted.
-// - Number fields are decimal numbers: an optional sign, digits with an optional point and an
-//   optional exponent ("-16.71611", "+5", ".5", "1e2"). The whole trimmed field must be the
-//   number, and it must be finite as a 32-bit float; anything else (empty, "abc", "1.5x", "inf",
-//   "nan", "1e99") leaves the record out and is counted.
+// - Fields are split as CsvLine describes: spaces and tabs around a field are ignored, a field
+//   may be quoted ("...", with "" for one quote) to hold commas; a quote cannot span lines. A line
+//   with an unclosed quote, or with text after a closing quote, is left out and counted.
+// - Number fields are decimal numbers as parseDecimal reads them ("-16.71611", "+5", ".5",
+//   "1e2"), finite as a 32-bit float; anything else (empty, "abc", "1.5x", "inf", "nan", "1e99")
+//   leaves the record out and is counted.
 // - The header line is taken as it is: number fields that are not numbers become 0, missing
 //   fields stay empty, extra fields are ignored. It is never plotted, so nothing is lost.
 // - Records beyond the table's size are left out and counted.
