@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev locales
-    xvfb xauth xdotool imagemagick x11-utils libx11-dev dpkg-dev
+    xvfb xauth xdotool imagemagick x11-utils libx11-dev dpkg-dev openbox
     fonts-liberation
     "$@"
 )

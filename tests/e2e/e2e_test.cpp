@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
+#include <QRect>
+#include <QThread>
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -212,6 +215,63 @@ TEST(EndToEnd, AReadOnlyFolderGetsAMessageNotACrash) {
     s.chooseMenu(kViewMenu, LoadEcliptic);
     EXPECT_TRUE(s.findWindow("Vantor", 1).isEmpty()) << "a message where none was due";
     EXPECT_EQ(s.closeAndWait(), 0);
+}
+
+// Output of an X tool, or empty when it fails.
+QString xOutput(const QString& program, const QStringList& arguments) {
+    QProcess tool;
+    tool.start(program, arguments);
+    tool.waitForFinished(10000);
+    return tool.exitCode() == 0 ? QString::fromUtf8(tool.readAllStandardOutput()) : QString();
+}
+
+// Under a window manager the title bar and borders are known only once the window is shown; the
+// window is centred by that outer frame. The screen is 1024 x 768.
+TEST(EndToEnd, UnderAWindowManagerTheFramedWindowIsCentred) {
+    QProcess manager;
+    manager.start("openbox", {"--sm-disable"});
+    ASSERT_TRUE(manager.waitForStarted(10000));
+    const auto managing = [] {
+        return xOutput("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
+    };
+    for (int wait = 0; wait < 100 && !managing(); ++wait) {
+        QThread::msleep(100);
+    }
+    ASSERT_TRUE(managing());
+    {
+        Session s(false);
+        const QString window = s.findWindow("Vantor 2.00");
+        // The frame's extents (left, right, top, bottom) and the client area's place on the
+        // screen, until the outer frame stands in the middle or the time is up.
+        QRect outer;
+        for (int wait = 0; wait < 50; ++wait) {
+            const QStringList extents =
+                xOutput("xprop", {"-id", window, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
+            const QString info = xOutput("xwininfo", {"-id", window});
+            const auto field = [&info](const char* name) {
+                return info.section(QString(name) + ":", 1).section('\n', 0, 0).trimmed().toInt();
+            };
+            if (extents.size() == 4) {
+                const int left = extents[0].trimmed().toInt();
+                const int right = extents[1].trimmed().toInt();
+                const int top = extents[2].trimmed().toInt();
+                const int bottom = extents[3].trimmed().toInt();
+                outer = QRect(field("Absolute upper-left X") - left,
+                              field("Absolute upper-left Y") - top, field("Width") + left + right,
+                              field("Height") + top + bottom);
+                if (top > 0 && std::abs(outer.center().x() - 512) <= 1 &&
+                    std::abs(outer.center().y() - 384) <= 1) {
+                    break;
+                }
+            }
+            QThread::msleep(100);
+        }
+        EXPECT_GT(outer.height(), 456 + 20) << "no title bar around the window";
+        EXPECT_NEAR(outer.center().x(), 512, 1);
+        EXPECT_NEAR(outer.center().y(), 384, 1) << "the frame's top at " << outer.top();
+    }
+    manager.terminate();
+    manager.waitForFinished(10000);
 }
 
 TEST(EndToEnd, TheCloseBoxEndsTheProgramWithStatusZero) {

@@ -3,6 +3,8 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAction>
+#include <QMenu>
 #include <set>
 
 namespace vantor {
@@ -49,6 +51,21 @@ TEST_F(AccessibilityTest, EveryShownControlHasANameADescriptionAndItsRole) {
     EXPECT_EQ(accessible("mercator")->role(), QAccessible::Graphic);
     EXPECT_EQ(accessible("Frame3")->role(), QAccessible::Grouping);
     EXPECT_EQ(accessible("FstepBut")->text(QAccessible::Accelerator), "Ctrl+Right");
+}
+
+TEST_F(AccessibilityTest, SaveCommandsSayThatClearingReturnsToTheSavedPicture) {
+    for (const char* name : {"TsaveP", "TsaveMerc"}) {
+        auto* action = window.findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(action->parent());
+        QAccessibleInterface* item = menu->child(
+            static_cast<int>(qobject_cast<QMenu*>(action->parent())->actions().indexOf(action)));
+        ASSERT_NE(item, nullptr) << name;
+        EXPECT_EQ(item->role(), QAccessible::MenuItem) << name;
+        EXPECT_EQ(item->text(QAccessible::Name), action->text()) << name;
+        EXPECT_TRUE(item->text(QAccessible::Description).contains("clearing")) << name;
+        EXPECT_NE(item->actionInterface(), nullptr) << name;
+    }
 }
 
 TEST_F(AccessibilityTest, ActionsReachTheModelAndStatesFollowIt) {

@@ -16,12 +16,12 @@ QPoint centreOf(const QWidget* widget) {
 
 // What the window system delivers for a double-click: a whole click, then a second press that
 // comes as a press and a double-click, then its release.
-void doubleClick(QWidget* widget, QPoint pos) {
-    QTest::mousePress(widget, Qt::LeftButton, {}, pos);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
-    QTest::mousePress(widget, Qt::LeftButton, {}, pos);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+void doubleClick(QWidget* widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(widget, button, {}, pos);
+    QTest::mouseRelease(widget, button, {}, pos);
+    QTest::mousePress(widget, button, {}, pos);
+    QTest::mouseDClick(widget, button, {}, pos);
+    QTest::mouseRelease(widget, button, {}, pos);
 }
 
 TEST_F(WindowTest, PictureButtonClickReachesTheClock) {
@@ -62,6 +62,10 @@ TEST_F(WindowTest, DoubleClicksOnTheFramesToggleTheirViews) {
     EXPECT_EQ(controls().topChk.value(), 1);
     EXPECT_TRUE(widget("planView")->isVisible());
 
+    // The left button only, on the frames as on the map.
+    doubleClick(widget("Frame2"), QPoint(3, 12), Qt::RightButton);
+    doubleClick(widget("mercator"), QPoint(3, 3), Qt::MiddleButton);
+    EXPECT_EQ(controls().skyChk.value(), 1);
     doubleClick(widget("Frame2"), QPoint(3, 12));
     EXPECT_EQ(controls().skyChk.value(), 0);
     EXPECT_FALSE(button("skyChk")->isChecked());

@@ -62,6 +62,30 @@ TEST_F(KeyboardTest, ClockKeysReachTheModelPastAFocusedBox) {
     EXPECT_EQ(controls().superChk.value(), 1);
 }
 
+TEST_F(KeyboardTest, HeldToggleKeysActOncePerPress) {
+    // A key held past the repeat delay: one press, then the repeats the desktop sends.
+    const auto hold = [this](QKeyCombination key) {
+        for (const bool repeat : {false, true, true, true}) {
+            QTest::simulateEvent(&window, true, key.key(), key.keyboardModifiers(), QString(),
+                                 repeat);
+        }
+        QTest::simulateEvent(&window, false, key.key(), key.keyboardModifiers(), QString(), false);
+    };
+    hold(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Right);
+    EXPECT_FALSE(window.form().state().stopped);
+    hold(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Left);
+    EXPECT_TRUE(window.form().state().stopped);
+
+    window.form().setShippedCatalogue(VANTOR_DATA_DIR "/vantor.csv");
+    const QImage sky = window.form().skySurface().Image().copy();
+    hold(Qt::ControlModifier | Qt::Key_E);
+    EXPECT_NE(window.form().skySurface().Image(), sky) << "the stars went on and off again";
+
+    // Stepping is no toggle: a held step key goes on stepping.
+    hold(Qt::ControlModifier | Qt::Key_Right);
+    EXPECT_EQ(window.form().state().simTime, 12.0);
+}
+
 TEST_F(KeyboardTest, TabGoesThroughThePanelsInReadingOrder) {
     const QStringList expected{
         "t0But",    "BstepBut",   "BrunBut",     "stopBut",    "FrunBut",    "FstepBut",

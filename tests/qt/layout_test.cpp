@@ -1,8 +1,11 @@
 #include "tests/qt/windowfixture.hpp"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 
 namespace vantor {
@@ -52,6 +55,59 @@ INSTANTIATE_TEST_SUITE_P(
         std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
         return name;
     });
+
+// The colour most of a widget shows.
+QRgb groundOf(QWidget* widget) {
+    const QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            ++counts[shot.pixel(x, y)];
+        }
+    }
+    return std::max_element(counts.begin(), counts.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
+}
+
+TEST(DesktopColours, ControlsFollowADarkDesktopAndThePicturesStayAsTheyAre) {
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    // The desktop's window ground and text, apart from its dialog colours.
+    dark.setColor(QPalette::Base, QColor(0x20, 0x24, 0x28));
+    dark.setColor(QPalette::Text, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
+    dark.setColor(QPalette::WindowText, QColor(0xC0, 0xC0, 0xC0));
+    QApplication::setPalette(dark);
+    {
+        MainWindow window;
+        window.show();
+        window.form().startUp();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        for (const char* name : {"Frame4", "Frame3", "sunChk", "helioOpt", "tLab"}) {
+            EXPECT_EQ(QColor(groundOf(window.controlWidget(name))), QColor(0x20, 0x24, 0x28))
+                << name;
+        }
+        // Captions in the desktop's text colour.
+        const QImage sunBox =
+            window.controlWidget("sunChk")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        bool textShown = false;
+        for (int y = 0; y < sunBox.height(); ++y) {
+            for (int x = 20; x < sunBox.width(); ++x) {
+                textShown = textShown || QColor(sunBox.pixel(x, y)) == QColor(0xE0, 0xE0, 0xE0);
+            }
+        }
+        EXPECT_TRUE(textShown);
+        EXPECT_EQ(QColor(groundOf(window.controlWidget("tooltipsLab"))), QColor(Qt::white));
+        const QImage sky = window.controlWidget("mercator")
+                               ->grab()
+                               .toImage()
+                               .convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(sky.copy(1, 1, 471, 159), window.form().skySurface().Image());
+        EXPECT_EQ(QColor(sky.pixel(0, 0)), QColor(Qt::black));
+    }
+    QApplication::setPalette(before);
+}
 
 TEST_F(WindowTest, ClientAreaIsFixedBelowTheMenuBar) {
     EXPECT_EQ(window.centralWidget()->size(), QSize(501, 456));

@@ -1,11 +1,13 @@
 #include "window/qt/accessiblefactory.hpp"
 
 #include "window/qt/framebox.hpp"
+#include "window/qt/menuitemaccessible.hpp"
 #include "window/qt/optionaccessible.hpp"
 #include "window/qt/picturebutton.hpp"
 #include "window/qt/picturebuttonaccessible.hpp"
 #include "window/qt/surfaceview.hpp"
 
+#include <QAction>
 #include <QRadioButton>
 
 namespace vantor {
@@ -27,6 +29,9 @@ QAccessibleInterface* accessibleWidget(const QString& className, QObject* object
     }
     if (auto* frame = dynamic_cast<FrameBox*>(object)) {
         return new QAccessibleWidget(frame, QAccessible::Grouping);
+    }
+    if (auto* action = qobject_cast<QAction*>(object)) {
+        return MenuItemAccessible::wrap(action);
     }
     return nullptr;
 }

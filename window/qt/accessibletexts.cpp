@@ -80,6 +80,12 @@ constexpr std::array texts{
         "Sky view: where the Sun and planets are seen from the Earth, longitude across, "
         "latitude up and down",
         "Double-click it, or turn Sky View off, to hide it"},
+    AccessibleText{"TsaveP", "",
+        "Writes the plan view to plansave.bmp and makes it the plan view's background: clearing "
+        "the plan view returns to this picture, with the markers, grid and lines it shows now"},
+    AccessibleText{"TsaveMerc", "",
+        "Writes the sky view to mersave.bmp and makes it the sky view's background: clearing the "
+        "sky view returns to this picture, with the markers, grid, trails and stars it shows now"},
 };
 // clang-format on
 

@@ -12,7 +12,7 @@ struct AccessibleText {
     std::string_view description;
 };
 
-// The texts of the named control, or nullptr for a control that is never shown.
+// The texts of the named control or menu command, or nullptr for one that has none.
 [[nodiscard]] const AccessibleText* accessibleTextOf(std::string_view control);
 
 } // namespace vantor

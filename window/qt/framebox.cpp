@@ -21,6 +21,8 @@ FrameBox::FrameBox(Frame& frame, std::function<void()> afterAction, QWidget* par
     : QWidget(parent), m_frame(frame), m_afterAction(std::move(afterAction)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
+    // The whole frame takes its window colour, as the desktop gives it.
+    setAutoFillBackground(true);
     showCaption();
     m_frame.onChanged([this] { showCaption(); });
 }
@@ -58,9 +60,12 @@ void FrameBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FrameBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    m_frame.doubleClick();
-    m_afterAction();
     event->accept();
+    // The left button only, as on the map and the picture buttons.
+    if (event->button() == Qt::LeftButton) {
+        m_frame.doubleClick();
+        m_afterAction();
+    }
 }
 
 } // namespace vantor

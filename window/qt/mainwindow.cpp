@@ -8,6 +8,7 @@
 #include "window/qt/framebox.hpp"
 #include "window/qt/keys.hpp"
 #include "window/qt/labelwidget.hpp"
+#include "window/qt/menuitemaccessible.hpp"
 #include "window/qt/optionwidget.hpp"
 #include "window/qt/picturebutton.hpp"
 #include "window/qt/surfaceview.hpp"
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 #include <array>
 
 namespace vantor {
@@ -58,6 +60,31 @@ QFont menuFont() {
     return font;
 }
 
+// The desktop's window colours: the roles that hold its window background and window text (white
+// and black on a standard desktop), in the roles the controls paint with, group by group.
+QPalette desktopWindowColours() {
+    QPalette colours = QApplication::palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Window, colours.color(group, QPalette::Base));
+        colours.setColor(group, QPalette::WindowText, colours.color(group, QPalette::Text));
+    }
+    return colours;
+}
+
+// The window's own white ground with black text, which its hint line and pictures keep.
+QPalette formColours() {
+    QPalette colours = QApplication::palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    return colours;
+}
+
+// Commands that switch something on and off (running, the stars drawn by exclusive-or) act once
+// per press: on every repeat of a held key the result would depend on how long it was held.
+bool togglesOnEachPress(const std::string& name) {
+    return name == "FrunBut" || name == "BrunBut" || name == "TloadEqMen" || name == "TloadEcMen";
+}
+
 void showMenuItem(QAction& action, const MenuItem& item) {
     // A separator's "-" is not shown: a separator with text would show as a section heading.
     action.setSeparator(item.isSeparator());
@@ -73,10 +100,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_form(makePlatfo
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(appIcon());
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    colours.setColor(QPalette::WindowText, Qt::black);
-    setPalette(colours);
+    setPalette(formColours());
     setFont(windowFont(true));
     installAccessibleFactory();
 
@@ -112,8 +136,21 @@ QWidget* MainWindow::controlWidget(std::string_view name) const {
 }
 
 void MainWindow::centreOnScreen() {
+    centreBy(frameGeometry().size());
+    if (isVisible()) {
+        return;
+    }
+    // The window manager frames the window when it maps it; its window is watched until then,
+    // and for a short while only, so that a later move by the user stays where it was put.
+    winId();
+    windowHandle()->installEventFilter(this);
+    m_centreWhenFramed = true;
+    constexpr int framingMilliseconds = 3000;
+    QTimer::singleShot(framingMilliseconds, this, [this] { m_centreWhenFramed = false; });
+}
+
+void MainWindow::centreBy(QSize outer) {
     const QRect screenArea = screen()->geometry();
-    const QSize outer = frameGeometry().size();
     move(screenArea.left() + (screenArea.width() - outer.width()) / 2,
          screenArea.top() + (screenArea.height() - outer.height()) / 2);
 }
@@ -124,6 +161,14 @@ void MainWindow::refreshSurfaces() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (m_centreWhenFramed && watched == windowHandle() &&
+        (event->type() == QEvent::Expose || event->type() == QEvent::Move)) {
+        const QMargins frame = windowHandle()->frameMargins();
+        if (!frame.isNull()) {
+            m_centreWhenFramed = false;
+            centreBy(size().grownBy(frame));
+        }
+    }
     if (watched == m_client && event->type() == QEvent::MouseMove) {
         m_form.controls().retroF.mouseMove();
         refreshSurfaces();
@@ -230,6 +275,15 @@ void MainWindow::createControls() {
 
     m_mercator = place<SurfaceView>("mercator", controls.mercator, m_form.skySurface(), true);
 
+    // Frames, boxes, options, labels and clock buttons follow the desktop, light or dark; the hint
+    // line and the pictures keep the window's white and black.
+    const QPalette desktop = desktopWindowColours();
+    for (const auto& [name, widget] : m_widgets) {
+        const bool own = name == "tooltipsLab" || name == "planView" || name == "mercator" ||
+                         name == "planBlock";
+        widget->setPalette(own ? formColours() : desktop);
+    }
+
     // Labels are drawn beneath the other controls of their container, where they overlap.
     for (QWidget* label :
          {static_cast<QWidget*>(date), m_widgets.at("Label2"), m_widgets.at("Label4"),
@@ -258,6 +312,11 @@ QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> 
         action->setObjectName(QString::fromStdString(item->name()));
         showMenuItem(*action, *item);
         action->setShortcuts(keysOf(item->name()));
+        action->setAutoRepeat(!togglesOnEachPress(item->name()));
+        if (const AccessibleText* text = accessibleTextOf(item->name())) {
+            action->setProperty(accessibleDescriptionProperty,
+                                QString::fromUtf8(text->description));
+        }
         item->onChanged([action, item] { showMenuItem(*action, *item); });
         connect(action, &QAction::triggered, this, [this, item] {
             item->click();
@@ -296,6 +355,7 @@ void MainWindow::createClockKeys() {
         action->setObjectName(QString::fromStdString(button->name() + "Key"));
         action->setShortcuts(keysOf(button->name()));
         action->setShortcutContext(Qt::WindowShortcut);
+        action->setAutoRepeat(!togglesOnEachPress(button->name()));
         connect(action, &QAction::triggered, this, [this, button] {
             button->click();
             refreshSurfaces();

@@ -26,7 +26,9 @@ public:
     // The widget of the named control, or nullptr; menus are found by their object names.
     [[nodiscard]] QWidget* controlWidget(std::string_view name) const;
 
-    // Puts the window in the middle of its screen.
+    // Puts the window in the middle of its screen by its outer size, title bar and borders
+    // included. Called before the window is shown, when a window manager has not framed it yet,
+    // it centres it again by the real frame as soon as the window manager has put one around it.
     void centreOnScreen();
 
     // Repaints each drawing surface that changed; runs after every action and timer tick.
@@ -48,6 +50,9 @@ private:
     template <typename Widget, typename... Args>
     Widget* place(std::string_view name, Args&&... args);
     void tick();
+    void centreBy(QSize outer);
+
+    bool m_centreWhenFramed = false;
 
     RetroForm m_form;
     QWidget* m_client = nullptr;
