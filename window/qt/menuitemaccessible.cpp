@@ -8,8 +8,9 @@
 namespace vantor {
 
 QAccessibleInterface* MenuItemAccessible::wrap(QAction* action) {
-    // The toolkit makes a menu's items when the menu is asked for its children, after asking
-    // this query first; the flag lets that inner query pass, so that the toolkit makes its own.
+    // A menu asked for a child first asks this query for the item's action and makes an item of
+    // its own only when the query has none. The flag lets that inner query through empty, so the
+    // menu makes its own item, which is wrapped here; it is deleted with its wrapper.
     static bool wrapping = false;
     const QString description = action->property(accessibleDescriptionProperty).toString();
     auto* menu = qobject_cast<QMenu*>(action->parent());
