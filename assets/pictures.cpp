@@ -2,6 +2,7 @@
 
 #include <QSize>
 #include <QString>
+#include <algorithm>
 #include <array>
 
 namespace vantor {
@@ -48,6 +49,25 @@ QImage buttonFace(Face face) {
         break;
     }
     return {};
+}
+
+Raster rasterOf(const QImage& image) {
+    const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
+    Raster raster(opaque.width(), opaque.height());
+    for (int y = 0; y < raster.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
+        std::copy(line, line + raster.width(), raster.row(y));
+    }
+    return raster;
+}
+
+QImage imageOf(const Raster& raster) {
+    QImage image(raster.width(), raster.height(), QImage::Format_RGB32);
+    for (int y = 0; y < raster.height(); ++y) {
+        std::copy(raster.row(y), raster.row(y) + raster.width(),
+                  reinterpret_cast<QRgb*>(image.scanLine(y)));
+    }
+    return image;
 }
 
 QIcon appIcon() {

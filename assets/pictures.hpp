@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/face.hpp"
+#include "surface/raster.hpp"
 
 #include <QIcon>
 #include <QImage>
@@ -21,6 +22,10 @@ namespace vantor {
 
 // The face of one clock button, 38 to 41 pixels wide and 23 or 24 high.
 [[nodiscard]] QImage buttonFace(Face face);
+
+// A picture as the surfaces keep it, and back: every pixel opaque, 0xFFRRGGBB.
+[[nodiscard]] Raster rasterOf(const QImage& image);
+[[nodiscard]] QImage imageOf(const Raster& raster);
 
 // The window icon in 32, 48, 64, 128 and 256 pixels. Needs a QGuiApplication.
 [[nodiscard]] QIcon appIcon();

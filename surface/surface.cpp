@@ -1,24 +1,11 @@
 #include "surface.hpp"
 
-#include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
-#include <cstring>
+#include <utility>
 
 namespace vantor {
 
 namespace {
-
-[[nodiscard]] QImage toSurfaceFormat(const QImage& picture) {
-    return picture.format() == QImage::Format_RGB32 ? picture
-                                                    : picture.convertToFormat(QImage::Format_RGB32);
-}
-
-[[nodiscard]] QImage whiteImage(int width, int height) {
-    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
 
 // Circles up to this radius in pixels are kept as shapes and moved to where they are drawn; with
 // the widest pen (4) such a circle reaches less than kShapeRadius + 3 pixels from its centre
@@ -28,8 +15,7 @@ constexpr int kShapeHalf = 104;
 constexpr int kShapeSize = 2 * kShapeHalf + 1;
 
 struct Target {
-    uchar* bits;
-    qsizetype stride;
+    Pixel* pixels;
     std::int64_t width;
     std::int64_t height;
 };
@@ -38,7 +24,7 @@ struct Target {
 // the parts outside the target are left out. Returns whether any pixel was combined.
 template <bool kClip, bool kCopy>
 bool combine(const PixelSpan* span, const PixelSpan* last, const Target& target, std::int64_t dx,
-             std::int64_t dy, QRgb pen, QRgb fill) {
+             std::int64_t dy, Pixel pen, Pixel fill) {
     bool any = false;
     for (; span != last; ++span) {
         const std::int64_t y = span->y + dy;
@@ -55,9 +41,9 @@ bool combine(const PixelSpan* span, const PixelSpan* last, const Target& target,
             }
         }
         any = true;
-        QRgb* const from = reinterpret_cast<QRgb*>(target.bits + y * target.stride) + x0;
+        Pixel* const from = target.pixels + y * target.width + x0;
         const std::int64_t count = x1 - x0 + 1;
-        const QRgb colour = span->ink == Ink::Pen ? pen : fill;
+        const Pixel colour = span->ink == Ink::Pen ? pen : fill;
         if constexpr (kCopy) {
             std::fill_n(from, count, colour);
         } else if (count == 1) {
@@ -74,15 +60,14 @@ bool combine(const PixelSpan* span, const PixelSpan* last, const Target& target,
 
 } // namespace
 
-Surface::Surface(const QImage& background)
-    : m_image(toSurfaceFormat(background)), m_picture(m_image),
+Surface::Surface(Raster background)
+    : m_image(std::move(background)), m_picture(m_image),
       m_mapping(m_image.width(), m_image.height()), m_raster(m_image.width(), m_image.height()),
       m_shapeRaster(kShapeSize, kShapeSize) {}
 
 Surface::Surface(int width, int height)
-    : m_image(whiteImage(width, height)), m_picture(m_image),
-      m_mapping(m_image.width(), m_image.height()), m_raster(m_image.width(), m_image.height()),
-      m_shapeRaster(kShapeSize, kShapeSize) {}
+    : m_image(width, height), m_picture(m_image), m_mapping(m_image.width(), m_image.height()),
+      m_raster(m_image.width(), m_image.height()), m_shapeRaster(kShapeSize, kShapeSize) {}
 
 void Surface::setDrawWidth(int width) {
     m_drawWidth = std::clamp(width, 1, 4);
@@ -154,19 +139,19 @@ void Surface::PSet(double x, double y, Color color) {
 void Surface::applyFigure(const CachedFigure& figure, std::int64_t dx, std::int64_t dy, bool clip,
                           Color penColor) {
     // Where pen and fill are one colour, the inks need not be told apart.
-    if (!figure.joined.empty() && toQRgb(penColor) == toQRgb(m_fillColor)) {
-        applySpans(figure.joined, dx, dy, clip, toQRgb(penColor), toQRgb(penColor));
+    if (!figure.joined.empty() && toPixel(penColor) == toPixel(m_fillColor)) {
+        applySpans(figure.joined, dx, dy, clip, toPixel(penColor), toPixel(penColor));
     } else {
-        applySpans(figure.spans, dx, dy, clip, toQRgb(penColor), toQRgb(m_fillColor));
+        applySpans(figure.spans, dx, dy, clip, toPixel(penColor), toPixel(m_fillColor));
     }
 }
 
 void Surface::applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, std::int64_t dy,
-                         bool clip, QRgb pen, QRgb fill) {
+                         bool clip, Pixel pen, Pixel fill) {
     if (spans.empty()) {
         return;
     }
-    const Target target{m_image.bits(), m_image.bytesPerLine(), width(), height()};
+    const Target target{m_image.row(0), width(), height()};
     const PixelSpan* const first = spans.data();
     const PixelSpan* const last = first + spans.size();
     bool changed = false;
@@ -175,8 +160,8 @@ void Surface::applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, s
                        : combine<false, true>(first, last, target, dx, dy, pen, fill);
     } else {
         // Only the colour bits are combined: the pixel stays opaque.
-        const QRgb penBits = pen & 0x00FFFFFFu;
-        const QRgb fillBits = fill & 0x00FFFFFFu;
+        const Pixel penBits = pen & 0x00FFFFFFu;
+        const Pixel fillBits = fill & 0x00FFFFFFu;
         changed = clip ? combine<true, false>(first, last, target, dx, dy, penBits, fillBits)
                        : combine<false, false>(first, last, target, dx, dy, penBits, fillBits);
     }
@@ -186,61 +171,20 @@ void Surface::applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, s
 }
 
 void Surface::Cls() {
-    if (m_image.isNull()) {
-        return;
-    }
-    if (!m_image.isDetached()) {
-        // Writing into a shared image would copy it first and then copy the picture over it:
-        // sharing the picture instead leaves at most one copy, made by the next drawing.
-        m_image = m_picture;
-    } else {
-        // Copying into the existing buffer avoids a new allocation.
-        std::memcpy(m_image.bits(), m_picture.constBits(),
-                    static_cast<std::size_t>(m_image.sizeInBytes()));
-    }
+    m_image.assign(m_picture);
     ++m_changeCount;
 }
 
-void Surface::setPicture(const QImage& picture) {
-    const QImage converted = toSurfaceFormat(picture);
-    if (converted.size() == m_image.size()) {
-        m_picture = converted;
-    } else {
-        QImage fitted = whiteImage(width(), height());
-        QPainter painter(&fitted);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, converted);
-        painter.end();
-        m_picture = fitted;
-    }
-    m_image = m_picture;
+void Surface::setPicture(const Raster& picture) {
+    m_picture = picture.width() == width() && picture.height() == height()
+                    ? picture
+                    : picture.copy(0, 0, width(), height());
+    m_image.assign(m_picture);
     ++m_changeCount;
 }
 
 void Surface::keepImageAsPicture() {
-    m_picture = m_image;
-}
-
-std::optional<QString> Surface::savePicture(const QString& fileName) const {
-    auto failure = [&fileName](const QString& reason) {
-        return std::optional<QString>(
-            QStringLiteral("Could not save %1: %2").arg(fileName, reason));
-    };
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return failure(file.errorString());
-    }
-    if (!m_picture.save(&file, "BMP")) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("the bitmap could not be written");
-        file.cancelWriting();
-        return failure(reason);
-    }
-    if (!file.commit()) {
-        return failure(file.errorString());
-    }
-    return std::nullopt;
+    m_picture.assign(m_image);
 }
 
 } // namespace vantor

@@ -3,12 +3,10 @@
 #include "color.hpp"
 #include "figurecache.hpp"
 #include "figureraster.hpp"
+#include "raster.hpp"
 #include "scalemapping.hpp"
 
-#include <QImage>
-#include <QString>
 #include <cstdint>
-#include <optional>
 
 namespace vantor {
 
@@ -16,7 +14,7 @@ enum class DrawMode { Copy, Xor };
 enum class DrawStyle { Solid, Dotted };
 enum class FillStyle { Solid, Transparent };
 
-// One picture surface of the window: a fixed-size 32-bit image over a background picture, drawn
+// One picture surface of the window: a fixed-size block of pixels over a background picture, drawn
 // on in user coordinates with a pen whose state stays until changed.
 //
 // Every figure is rasterised into its set of pixels first and then combined with the image in one
@@ -26,7 +24,7 @@ enum class FillStyle { Solid, Transparent };
 class Surface {
 public:
     // The surface takes its size from the background picture.
-    explicit Surface(const QImage& background);
+    explicit Surface(Raster background);
     // A white surface of the given size in pixels.
     explicit Surface(int width, int height);
 
@@ -61,18 +59,15 @@ public:
     // Back to the background picture.
     void Cls();
 
-    // The current content. Keeping a copy of it makes the next drawing copy the pixels once.
-    [[nodiscard]] const QImage& Image() const { return m_image; }
-    [[nodiscard]] const QImage& Picture() const { return m_picture; }
+    // The current content. Its memory stays in place for the surface's life, so a binding may
+    // show it without copying.
+    [[nodiscard]] const Raster& Image() const { return m_image; }
+    [[nodiscard]] const Raster& Picture() const { return m_picture; }
     // A new background, cut to the surface size (any part it does not cover is white); the
     // surface is cleared to it.
-    void setPicture(const QImage& picture);
+    void setPicture(const Raster& picture);
     // The current content becomes the background that Cls returns to.
     void keepImageAsPicture();
-
-    // Writes Picture() as a Windows bitmap. Returns nothing on success, otherwise a message
-    // saying what failed; an existing file of that name is then left as it was.
-    [[nodiscard]] std::optional<QString> savePicture(const QString& fileName) const;
 
     // Grows whenever the pixels of Image() may have changed.
     [[nodiscard]] std::uint64_t changeCount() const { return m_changeCount; }
@@ -80,15 +75,15 @@ public:
 private:
     // Combines spans, moved by (dx, dy) pixels, with the image; clip cuts them to the surface.
     void applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, std::int64_t dy,
-                    bool clip, QRgb pen, QRgb fill);
+                    bool clip, Pixel pen, Pixel fill);
     void applyFigure(const CachedFigure& figure, std::int64_t dx, std::int64_t dy, bool clip,
                      Color penColor);
     void applyFigure(Color penColor) {
-        applySpans(m_raster.spans(), 0, 0, false, toQRgb(penColor), toQRgb(m_fillColor));
+        applySpans(m_raster.spans(), 0, 0, false, toPixel(penColor), toPixel(m_fillColor));
     }
 
-    QImage m_image;
-    QImage m_picture;
+    Raster m_image;
+    Raster m_picture;
     ScaleMapping m_mapping;
     FigureRaster m_raster;
     // Circle shapes are rasterised about the centre pixel of this raster, unclipped.

@@ -1,10 +1,10 @@
 #include "window/retroform.hpp"
 
-#include "assets/pictures.hpp"
 #include "catalogue/starcatalogue.hpp"
 #include "core/datelabel.hpp"
 #include "core/positions.hpp"
 #include "core/startup.hpp"
+#include "surface/bitmap.hpp"
 
 #include <array>
 #include <chrono>
@@ -17,13 +17,6 @@ namespace vantor {
 
 namespace {
 
-std::string englishMonth(unsigned month) {
-    static constexpr std::array<const char*, 12> kNames{
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
-    return month >= 1 && month <= 12 ? kNames.at(month - 1) : std::string{};
-}
-
 // A model option's world model and the caption of the plan frame under it.
 struct ModelChoice {
     const char* worldModel;
@@ -34,14 +27,9 @@ constexpr std::array<ModelChoice, 3> kModels{
 
 } // namespace
 
-RetroForm::RetroForm(Platform platform)
-    : RetroForm(std::move(platform), monthDial(), starField()) {}
-
-RetroForm::RetroForm(Platform platform, const QImage& planBackground, const QImage& skyBackground)
-    : m_platform(std::move(platform)), m_planSurface(planBackground), m_skySurface(skyBackground) {
-    if (!m_platform.monthName) {
-        m_platform.monthName = englishMonth;
-    }
+RetroForm::RetroForm(Platform platform, Raster planBackground, Raster skyBackground)
+    : m_platform(withDefaults(std::move(platform))), m_planSurface(std::move(planBackground)),
+      m_skySurface(std::move(skyBackground)) {
     wireClock();
     wireModels();
     wirePanel();
@@ -433,9 +421,8 @@ void RetroForm::loadAndPlotStars(bool ecliptic) {
 // The current drawing becomes the view's background only once the file is safely written, so
 // a failed save changes nothing but the message it shows.
 void RetroForm::saveView(Surface& surface, const char* fileName) {
-    const Surface snapshot(surface.Image());
-    if (const auto failure = snapshot.savePicture(QString::fromUtf8(fileName))) {
-        message(Platform::Icon::Warning, "Vantor", failure->toStdString());
+    if (const auto failure = m_platform.writeFile(fileName, encodeBitmap(surface.Image()))) {
+        message(Platform::Icon::Warning, "Vantor", *failure);
         return;
     }
     surface.keepImageAsPicture();
@@ -446,11 +433,7 @@ void RetroForm::saveView(Surface& surface, const char* fileName) {
 void RetroForm::wireMenus() {
     Controls& c = m_controls;
     c.HaboutMen.setClickAction([this] { showAbout(); });
-    c.fxM.setClickAction([this] {
-        if (m_platform.quit) {
-            m_platform.quit();
-        }
-    });
+    c.fxM.setClickAction([this] { m_platform.quit(); });
     // As with the sky view: erase and forget every figure, then clear; the grid stays off.
     c.TclrPlanMen.setClickAction([this] { m_plan.clearPlanView(); });
     c.TsaveP.setClickAction([this] { saveView(m_planSurface, "plansave.bmp"); });
@@ -479,9 +462,7 @@ void RetroForm::showAbout() {
 }
 
 void RetroForm::message(Platform::Icon icon, const std::string& title, const std::string& text) {
-    if (m_platform.message) {
-        m_platform.message(icon, title, text);
-    }
+    m_platform.message(icon, title, text);
 }
 
 // ----- the hint line ---------------------------------------------------------------------------

@@ -6,39 +6,22 @@
 #include "surface/surface.hpp"
 #include "window/controlboxes.hpp"
 #include "window/controls.hpp"
+#include "window/platform.hpp"
 
-#include <QImage>
 #include <array>
 #include <cstddef>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 namespace vantor {
-
-// What the window's logic needs from the desktop: month names in the user's language, a modal
-// message box, and ending the program. Each has a plain default so the logic runs headless.
-struct Platform {
-    enum class Icon { Information, Warning };
-
-    // The full name of month 1..12.
-    std::function<std::string(unsigned month)> monthName;
-    // A modal box with a title, a text of one or more lines (joined by CR LF) and one OK button.
-    std::function<void(Icon icon, const std::string& title, const std::string& text)> message;
-    // The About box: an information box like `message`'s, with a note set apart below the text.
-    // Without it the About box goes to `message`, without the note.
-    std::function<void(const std::string& title, const std::string& text, const std::string& note)>
-        about;
-    std::function<void()> quit;
-};
 
 // The main window's logic without widgets: the simulation state, the two drawing surfaces and
 // their views, every control with its event action, start-up and the full redraw.
 class RetroForm {
 public:
-    // The backgrounds default to the month dial and the star field the window carries.
-    explicit RetroForm(Platform platform = {});
-    RetroForm(Platform platform, const QImage& planBackground, const QImage& skyBackground);
+    // The backgrounds are the month dial and the star field, decoded by the edition; each
+    // surface takes its size from its background.
+    RetroForm(Platform platform, Raster planBackground, Raster skyBackground);
     RetroForm(const RetroForm&) = delete;
     RetroForm& operator=(const RetroForm&) = delete;
     RetroForm(RetroForm&&) = delete;

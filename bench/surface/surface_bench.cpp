@@ -33,15 +33,16 @@ vantor::Surface makeSurface(View view) {
 
 // Nanoseconds of one memcpy of the surface's image bytes: the best of several batches.
 double copyNanoseconds(const vantor::Surface& surface) {
-    const QImage& image = surface.Image();
-    const auto bytes = static_cast<std::size_t>(image.sizeInBytes());
+    const vantor::Raster& image = surface.Image();
+    const auto bytes = static_cast<std::size_t>(image.width()) *
+                       static_cast<std::size_t>(image.height()) * sizeof(vantor::Pixel);
     std::vector<unsigned char> target(bytes);
     double best = 1e300;
     for (int batch = 0; batch < 20; ++batch) {
         constexpr int kCopies = 200;
         const auto start = Clock::now();
         for (int i = 0; i < kCopies; ++i) {
-            std::memcpy(target.data(), image.constBits(), bytes);
+            std::memcpy(target.data(), image.data(), bytes);
             benchmark::DoNotOptimize(target.data());
             benchmark::ClobberMemory();
         }
@@ -57,7 +58,7 @@ void measure(benchmark::State& state, vantor::Surface& surface, Draw draw) {
     const auto start = Clock::now();
     for (auto _ : state) {
         draw();
-        benchmark::DoNotOptimize(surface.Image().constBits());
+        benchmark::DoNotOptimize(surface.Image().data());
     }
     const std::chrono::duration<double, std::nano> spent = Clock::now() - start;
     const double perIteration = spent.count() / static_cast<double>(state.iterations());
@@ -217,8 +218,8 @@ void BM_Tick(benchmark::State& state) {
         // what it kept of them.
         t = t < 39.0 ? t + 1.0 : 0.0;
         figures(t);
-        benchmark::DoNotOptimize(plan.Image().constBits());
-        benchmark::DoNotOptimize(sky.Image().constBits());
+        benchmark::DoNotOptimize(plan.Image().data());
+        benchmark::DoNotOptimize(sky.Image().data());
     }
     const std::chrono::duration<double, std::nano> spent = Clock::now() - start;
     state.counters["copy_ns"] = copy;

@@ -77,7 +77,7 @@ TEST_F(FrameTest, RedrawingWithoutATimeChangeLeavesTheViewAsItWas) {
         chooseModel(model);
         state.simTime += 40.0;
         redrawAll();
-        const QImage once = surface.Image();
+        const Raster once = surface.Image();
         redrawAll();
         EXPECT_EQ(surface.Image(), once) << model;
         EXPECT_FALSE(showsBackground()) << model;

@@ -35,9 +35,9 @@ protected:
     }
 
     // How many pixels right of the centre pixel carry the marker's colour.
-    [[nodiscard]] int halfExtent(QPoint centre, Color color) const {
+    [[nodiscard]] int halfExtent(Spot centre, Color color) const {
         int n = 0;
-        while (xorAt(centre + QPoint(n + 1, 0)) == color) {
+        while (xorAt(centre + Spot(n + 1, 0)) == color) {
             ++n;
         }
         return n;
@@ -58,14 +58,14 @@ TEST_P(MarkerTest, DiscOfTheBodysColourAtItsPixelAndSizeThenErasedToTheBackgroun
     drawPlan(c.body, true);
 
     const Body& b = bodyOf(c.body);
-    const QPoint centre = pixelOf(b.x, b.y);
+    const Spot centre = pixelOf(b.x, b.y);
     EXPECT_EQ(xorAt(centre), c.color);
     const double radius =
         disk ? (state.planZoom + 1.0) * c.size / 2.0 : 6.0 * state.planZoom * c.dotPercent / 100.0;
     EXPECT_NEAR(halfExtent(centre, c.color), radius * pixelsPerUnit(), 1.0);
-    EXPECT_EQ(xorAt(centre + QPoint(static_cast<int>(radius * pixelsPerUnit()) + 2, 0)), 0u);
+    EXPECT_EQ(xorAt(centre + Spot(static_cast<int>(radius * pixelsPerUnit()) + 2, 0)), 0u);
 
-    const QImage drawn = surface.Image();
+    const Raster drawn = surface.Image();
     drawPlan(c.body, true);
     EXPECT_EQ(surface.Image(), drawn) << "the old marker is erased before the same one is drawn";
 
@@ -90,7 +90,7 @@ TEST_F(PlanViewTest, MarkerMovesWithTimeAndChangesSizeWithItsDiskBoxLeavingNoTra
         boxes[Box::EarthDisk] = step % 2;
         redrawAll();
     }
-    const QPoint at = pixelOf(state.super.x, state.super.y);
+    const Spot at = pixelOf(state.super.x, state.super.y);
     EXPECT_EQ(xorAt(at), 0x0000FFu);
 
     eraseEveryFigure();

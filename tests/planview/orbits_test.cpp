@@ -13,9 +13,9 @@ protected:
 
     // A dotted circle has a dot at its rightmost point.
     [[nodiscard]] bool whiteNearRightmostPoint(double cx, double cy, double r) const {
-        const QPoint p = pixelOf(cx + r, cy);
+        const Spot p = pixelOf(cx + r, cy);
         for (int dx = -1; dx <= 1; ++dx) {
-            if (xorAt(p + QPoint(dx, 0)) == 0xFFFFFFu) {
+            if (xorAt(p + Spot(dx, 0)) == 0xFFFFFFu) {
                 return true;
             }
         }
@@ -37,7 +37,7 @@ TEST_F(OrbitTest, HeliocentricCirclesAreDrawnOnceAndStayWhileTimeRuns) {
     EXPECT_TRUE(whiteNearRightmostPoint(0.0, 0.0, 1.0));
     EXPECT_TRUE(whiteNearRightmostPoint(0.0, 0.0, 0.4));
     EXPECT_TRUE(whiteNearRightmostPoint(0.0, 0.0, 1.5));
-    const QImage circles = surface.Image();
+    const Raster circles = surface.Image();
 
     for (int step = 0; step < 20; ++step) {
         state.simTime += 17.0;
@@ -106,7 +106,7 @@ TEST_F(OrbitTest, TychonicPlanetCirclesFollowTheSunWhoseOwnCircleStays) {
     view.drawSuperPlan(false);
     view.drawInterOrbit(false);
     view.drawSuperOrbit(false);
-    const QImage sunCircle = surface.Image();
+    const Raster sunCircle = surface.Image();
     EXPECT_TRUE(whiteNearRightmostPoint(0.0, 0.0, 1.0));
 
     for (int step = 0; step < 25; ++step) {

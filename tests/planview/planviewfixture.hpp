@@ -6,8 +6,6 @@
 #include "surface/surface.hpp"
 #include "tests/core/startedstate.hpp"
 
-#include <QImage>
-#include <QPoint>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -15,6 +13,15 @@
 #include <string>
 
 namespace vantor {
+
+// A pixel position on the surface.
+struct Spot {
+    int px{0};
+    int py{0};
+    [[nodiscard]] int x() const { return px; }
+    [[nodiscard]] int y() const { return py; }
+    friend Spot operator+(Spot a, Spot b) { return {a.px + b.px, a.py + b.py}; }
+};
 
 // The check boxes as a plain table, all off unless a test sets them.
 struct TestBoxes final : DisplayBoxes {
@@ -27,11 +34,14 @@ struct TestBoxes final : DisplayBoxes {
 
 // A background every pixel of which differs from its neighbours, so that a figure erased at the
 // wrong place or drawn twice shows.
-[[nodiscard]] inline QImage patternBackground() {
-    QImage image(223, 224, QImage::Format_RGB32);
+[[nodiscard]] inline Raster patternBackground() {
+    Raster image(223, 224);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, qRgb((x * 37) & 0xFF, (y * 59) & 0xFF, ((x + y) * 13) & 0xFF));
+            const auto red = static_cast<Pixel>((x * 37) & 0xFF);
+            const auto green = static_cast<Pixel>((y * 59) & 0xFF);
+            const auto blue = static_cast<Pixel>(((x + y) * 13) & 0xFF);
+            image.setPixel(x, y, 0xFF000000u | red << 16 | green << 8 | blue);
         }
     }
     return image;
@@ -118,7 +128,7 @@ protected:
 
     // The pixel in which a plan point falls: the top-left corner of pixel (0, 0) is the scale's
     // left and top.
-    [[nodiscard]] QPoint pixelOf(double x, double y) const {
+    [[nodiscard]] Spot pixelOf(double x, double y) const {
         const double left = -state.planWidth / 2.0;
         const double top = -state.planHeight / 2.0;
         return {static_cast<int>(std::floor((x - left) / state.planWidth * surface.width())),
@@ -128,8 +138,10 @@ protected:
     [[nodiscard]] double pixelsPerUnit() const { return surface.width() / state.planWidth; }
 
     // What the figures on a pixel add to the background, in the program's colour layout.
-    [[nodiscard]] Color xorAt(QPoint p) const {
-        const QRgb v = (surface.Image().pixel(p) ^ surface.Picture().pixel(p)) & 0xFFFFFFu;
+    [[nodiscard]] Color xorAt(Spot p) const {
+        const Pixel v =
+            (surface.Image().pixel(p.x(), p.y()) ^ surface.Picture().pixel(p.x(), p.y())) &
+            0xFFFFFFu;
         return ((v >> 16) & 0xFFu) | (v & 0xFF00u) | ((v & 0xFFu) << 16);
     }
 

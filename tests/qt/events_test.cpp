@@ -153,7 +153,8 @@ TEST_F(WindowTest, ExitClosesTheWindow) {
 }
 
 // The widget shows its surface's pixels one to one inside its border.
-void expectShowsSurface(QWidget* view, const QImage& surface, int border) {
+void expectShowsSurface(QWidget* view, const Raster& raster, int border) {
+    const QImage surface = imageOf(raster);
     const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), surface.size() + QSize(2 * border, 2 * border));
     EXPECT_EQ(shown.copy(border, border, surface.width(), surface.height()), surface);
@@ -181,12 +182,12 @@ TEST_F(WindowTest, ASteppedClockRepaintsTheSkyView) {
             .convertToFormat(QImage::Format_RGB32);
     };
     const QImage before = shownSky();
-    ASSERT_EQ(before, window.form().skySurface().Image());
+    ASSERT_EQ(before, imageOf(window.form().skySurface().Image()));
 
     QTest::mouseClick(widget("FstepBut"), Qt::LeftButton, {}, centreOf(widget("FstepBut")));
-    ASSERT_NE(window.form().skySurface().Image(), before);
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return shownSky() == window.form().skySurface().Image(); }, 1000));
+    ASSERT_NE(imageOf(window.form().skySurface().Image()), before);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return shownSky() == imageOf(window.form().skySurface().Image()); }, 1000));
 }
 
 } // namespace

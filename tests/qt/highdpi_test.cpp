@@ -19,7 +19,8 @@ double expectedRatio() {
 // The surface's pixels as the widget shows them: at a whole ratio n each pixel is an n x n block
 // of its own colour; at any other ratio the view shows only the surface's own colours and its
 // border's, never a blend.
-void expectCrisp(QWidget* view, const QImage& surface, int border) {
+void expectCrisp(QWidget* view, const Raster& raster, int border) {
+    const QImage surface = imageOf(raster);
     const double ratio = view->devicePixelRatioF();
     const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(),

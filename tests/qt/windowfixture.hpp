@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/pictures.hpp"
 #include "window/qt/mainwindow.hpp"
 
 #include <QAbstractButton>

@@ -20,7 +20,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", text.c_str());
         ++failures;
     };
-    vantor::RetroForm form(platform, vantor::monthDial(), vantor::starField());
+    vantor::RetroForm form(platform, vantor::rasterOf(vantor::monthDial()),
+                           vantor::rasterOf(vantor::starField()));
     form.setShippedCatalogue(VANTOR_CATALOGUE);
     form.startUp();
     vantor::Controls& c = form.controls();

@@ -9,7 +9,6 @@
 #include "surface/surface.hpp"
 #include "tests/core/startedstate.hpp"
 
-#include <QImage>
 #include <QRect>
 #include <array>
 #include <cmath>
@@ -26,10 +25,10 @@ struct PlainBoxes : DisplayBoxes {
 };
 
 // Colours as Qt stores them in the image (0xRRGGBB): the bits an XOR figure flips.
-inline constexpr QRgb kFlipWhite = 0xFFFFFF;
-inline constexpr QRgb kFlipRed = 0xFF0000;
-inline constexpr QRgb kFlipMagenta = 0xFF00FF;
-inline constexpr QRgb kFlipYellow = 0xFFFF00;
+inline constexpr Pixel kFlipWhite = 0xFFFFFF;
+inline constexpr Pixel kFlipRed = 0xFF0000;
+inline constexpr Pixel kFlipMagenta = 0xFF00FF;
+inline constexpr Pixel kFlipYellow = 0xFFFF00;
 
 class SkyTest : public ::testing::Test {
 protected:
@@ -37,7 +36,7 @@ protected:
     SkyTest() {
         state.planWidth = 6.0F;
         view.setSkyScale();
-        base = surface.Image().copy();
+        base = surface.Image();
     }
 
     // The map is 0..360 wide and -25..25 high; pixel (0, 0)'s top-left corner is (0, -25).
@@ -50,14 +49,14 @@ protected:
 
     // A square dot of the given width at (x, y), flipped into image; its top-left pixel lies
     // (width - 1) / 2 up and left of the pixel the point falls in.
-    void flipDot(QImage& image, double x, double y, int width, QRgb flip) const {
+    void flipDot(Raster& image, double x, double y, int width, Pixel flip) const {
         flipPixels(image, column(x) - (width - 1) / 2, row(y) - (width - 1) / 2, width, flip);
     }
     // The square of width pixels whose top-left pixel is (left, top), as far as it lies inside.
-    static void flipPixels(QImage& image, int left, int top, int width, QRgb flip) {
+    static void flipPixels(Raster& image, int left, int top, int width, Pixel flip) {
         for (int j = top; j < top + width; ++j) {
             for (int i = left; i < left + width; ++i) {
-                if (image.valid(i, j)) {
+                if (i >= 0 && i < image.width() && j >= 0 && j < image.height()) {
                     image.setPixel(i, j, image.pixel(i, j) ^ flip);
                 }
             }
@@ -65,9 +64,9 @@ protected:
     }
 
     // The smallest rectangle holding every pixel where the surface differs from reference.
-    [[nodiscard]] QRect changed(const QImage& reference) const {
+    [[nodiscard]] QRect changed(const Raster& reference) const {
         QRect box;
-        const QImage& now = surface.Image();
+        const Raster& now = surface.Image();
         for (int j = 0; j < now.height(); ++j) {
             for (int i = 0; i < now.width(); ++i) {
                 if (now.pixel(i, j) != reference.pixel(i, j)) {
@@ -90,10 +89,10 @@ protected:
 
     SimState state = startedState();
     PlainBoxes boxes;
-    QImage background = starField();
+    Raster background = rasterOf(starField());
     Surface surface{background};
     SkyView view{state, boxes, surface};
-    QImage base; // the star field with the grid
+    Raster base; // the star field with the grid
 };
 
 } // namespace vantor::test

@@ -17,7 +17,7 @@ TEST_F(SkyTest, EclipticPlotSkipsTheFirstRecordAndStarsOutsideTheBand) {
     view.plotStarsEcliptic();
     // Only the third: longitude 200 is x = 250, latitude -25 is the bottom edge, magnitude 2.5
     // is a dot 2 pixels across. Its top row is the last row; the other lies outside.
-    QImage expected = base.copy();
+    Raster expected = base;
     flipPixels(expected, column(250.0), background.height() - 1, 2, kFlipWhite);
     EXPECT_EQ(surface.Image(), expected);
     EXPECT_EQ(surface.drawWidth(), 1);
@@ -38,7 +38,7 @@ TEST_F(SkyTest, BrighterStarsGetBiggerDots) {
     for (const auto& c : cases) {
         state.stars[1].mag = c.mag;
         view.plotStarsEcliptic();
-        QImage expected = base.copy();
+        Raster expected = base;
         flipDot(expected, 60.0, -10.0, c.width, kFlipWhite);
         EXPECT_EQ(surface.Image(), expected) << "magnitude " << c.mag;
         view.plotStarsEcliptic();
@@ -58,7 +58,7 @@ TEST_F(SkyTest, EquatorPlotUsesHoursAndWrapsOnlyPastTheRightEdge) {
     state.starCount = report.starCount;
 
     view.plotStarsEquator();
-    QImage expected = base.copy();
+    Raster expected = base;
     flipDot(expected, 15.0, -20.0, 1, kFlipWhite); // 450 - 75, less a turn
     flipDot(expected, 105.0, 10.0, 1, kFlipWhite); // 450 - 345
     // ra 6 lands at x = 360, the right edge: the last column, and nothing at the left edge.
@@ -74,7 +74,7 @@ TEST_F(SkyTest, OnlyRecordsUpToTheCountArePlotted) {
     }
     state.starCount = 2;
     view.plotStarsEcliptic();
-    QImage expected = base.copy();
+    Raster expected = base;
     flipDot(expected, 350.0, -5.0, 1, kFlipWhite);
     flipDot(expected, 250.0, -5.0, 1, kFlipWhite);
     EXPECT_EQ(surface.Image(), expected);

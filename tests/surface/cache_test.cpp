@@ -7,7 +7,6 @@
 #include "surface/scalemapping.hpp"
 #include "surface/surface.hpp"
 
-#include <QImage>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -119,8 +118,8 @@ TEST(SurfaceFigureCache, KeepsTheRecentlyUsedAndNeverGrowsPastItsCapacity) {
 // The same drawing made straight from the rasteriser, with nothing remembered between figures.
 class DirectSurface {
 public:
-    explicit DirectSurface(const QImage& background)
-        : m_image(background.copy()), m_mapping(background.width(), background.height()),
+    explicit DirectSurface(const Raster& background)
+        : m_image(background), m_mapping(background.width(), background.height()),
           m_raster(background.width(), background.height()) {}
 
     void setScale(float left, float top, float width, float height) {
@@ -148,18 +147,18 @@ public:
             break;
         }
         for (const PixelSpan& span : m_raster.spans()) {
-            const QRgb colour = toQRgb(span.ink == Ink::Pen ? f.color : f.fill);
-            auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(span.y));
+            const Pixel colour = toPixel(span.ink == Ink::Pen ? f.color : f.fill);
+            Pixel* row = m_image.row(span.y);
             for (int x = span.x0; x <= span.x1; ++x) {
                 row[x] = mode == DrawMode::Copy ? colour : row[x] ^ (colour & 0xFFFFFFu);
             }
         }
     }
 
-    [[nodiscard]] const QImage& image() const { return m_image; }
+    [[nodiscard]] const Raster& image() const { return m_image; }
 
 private:
-    QImage m_image;
+    Raster m_image;
     ScaleMapping m_mapping;
     FigureRaster m_raster;
 };
@@ -183,7 +182,7 @@ class SurfaceReplay : public ::testing::TestWithParam<ReplayScale> {};
 TEST_P(SurfaceReplay, EveryImageEqualsTheOneRasterisedAnew) {
     const ReplayScale& s = GetParam();
     std::mt19937 random(4242 + static_cast<unsigned>(s.pixelWidth));
-    const QImage background = test::noisyImage(s.pixelWidth, s.pixelHeight, random);
+    const Raster background = test::noisyImage(s.pixelWidth, s.pixelHeight, random);
     Surface surface(background);
     surface.setScaleLeft(s.left);
     surface.setScaleTop(s.top);
@@ -262,7 +261,7 @@ protected:
         Surface remembering = planSurface();
         remembering.setDrawMode(DrawMode::Xor);
         first(remembering);
-        const QImage firstImage = remembering.Image().copy();
+        const Raster firstImage = remembering.Image();
         first(remembering);
         second(remembering);
 

@@ -1,7 +1,6 @@
 #include "randomfigures.hpp"
 #include "surface/surface.hpp"
 
-#include <QColor>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,9 +10,9 @@
 namespace vantor {
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFFu;
+constexpr Pixel kWhite = 0xFFFFFFFFu;
 
-int changedPixels(const QImage& image, const QImage& reference) {
+int changedPixels(const Raster& image, const Raster& reference) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -23,7 +22,7 @@ int changedPixels(const QImage& image, const QImage& reference) {
     return count;
 }
 
-bool columnUntouched(const QImage& image, int x) {
+bool columnUntouched(const Raster& image, int x) {
     for (int y = 0; y < image.height(); ++y) {
         if (image.pixel(x, y) != kWhite) {
             return false;
@@ -32,7 +31,7 @@ bool columnUntouched(const QImage& image, int x) {
     return true;
 }
 
-bool rowUntouched(const QImage& image, int y) {
+bool rowUntouched(const Raster& image, int y) {
     for (int x = 0; x < image.width(); ++x) {
         if (image.pixel(x, y) != kWhite) {
             return false;
@@ -51,26 +50,26 @@ Surface skySurface() {
 }
 
 TEST(SurfaceColour, ProgramColoursReachTheScreenWithRedInTheLowByte) {
-    EXPECT_EQ(toQRgb(0x0000FF), qRgb(255, 0, 0));
-    EXPECT_EQ(toQRgb(0x00FFFF), qRgb(255, 255, 0));
-    EXPECT_EQ(toQRgb(0xFF0000), qRgb(0, 0, 255));
-    EXPECT_EQ(toQRgb(0x123456), qRgb(0x56, 0x34, 0x12));
+    EXPECT_EQ(toPixel(0x0000FF), test::rgb(255, 0, 0));
+    EXPECT_EQ(toPixel(0x00FFFF), test::rgb(255, 255, 0));
+    EXPECT_EQ(toPixel(0xFF0000), test::rgb(0, 0, 255));
+    EXPECT_EQ(toPixel(0x123456), test::rgb(0x56, 0x34, 0x12));
 
     Surface surface(8, 8);
     surface.setDrawMode(DrawMode::Copy);
     surface.PSet(3, 4, 0x0000FF);
-    EXPECT_EQ(QColor(surface.Image().pixel(3, 4)), QColor(255, 0, 0));
+    EXPECT_EQ(surface.Image().pixel(3, 4), test::rgb(255, 0, 0));
 }
 
 TEST(SurfaceColour, ExclusiveOrFlipsTheColourBitsAndKeepsThePixelOpaque) {
     Surface surface(4, 4);
     surface.setDrawMode(DrawMode::Xor);
     surface.PSet(1, 1, 0x00FFFF);
-    EXPECT_EQ(surface.Image().pixel(1, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(surface.Image().pixel(1, 1), test::rgb(0, 0, 255));
     surface.setDrawMode(DrawMode::Copy);
     surface.PSet(1, 1, 0x00FF00);
     surface.PSet(1, 1, 0x00FF00);
-    EXPECT_EQ(surface.Image().pixel(1, 1), qRgb(0, 255, 0));
+    EXPECT_EQ(surface.Image().pixel(1, 1), test::rgb(0, 255, 0));
 }
 
 TEST(SurfaceDot, IsASquareDrawWidthPixelsAcross) {
@@ -186,7 +185,7 @@ TEST(SurfaceClipping, HugeAndUndefinedFiguresFinishAndStayInside) {
     EXPECT_TRUE(rowUntouched(plain.Image(), 24));
     EXPECT_FALSE(rowUntouched(plain.Image(), 25));
     for (int x = 0; x < 50; ++x) {
-        ASSERT_EQ(plain.Image().pixel(x, 25), qRgb(0, 0, 0)) << x;
+        ASSERT_EQ(plain.Image().pixel(x, 25), test::rgb(0, 0, 0)) << x;
     }
 }
 
@@ -216,16 +215,16 @@ TEST(SurfaceCircle, OutlineTakesThePenColourAndTheInsideTheFillColour) {
     surface.setFillColor(0x00FF00);
     surface.setFillStyle(FillStyle::Solid);
     surface.Circle(20, 20, 8, 0x0000FF);
-    EXPECT_EQ(surface.Image().pixel(20, 20), qRgb(0, 255, 0));
-    EXPECT_EQ(surface.Image().pixel(28, 20), qRgb(255, 0, 0));
-    EXPECT_EQ(surface.Image().pixel(20, 12), qRgb(255, 0, 0));
+    EXPECT_EQ(surface.Image().pixel(20, 20), test::rgb(0, 255, 0));
+    EXPECT_EQ(surface.Image().pixel(28, 20), test::rgb(255, 0, 0));
+    EXPECT_EQ(surface.Image().pixel(20, 12), test::rgb(255, 0, 0));
     EXPECT_EQ(surface.Image().pixel(29, 20), kWhite);
 
     surface.Cls();
     surface.setFillStyle(FillStyle::Transparent);
     surface.Circle(20, 20, 8, 0x0000FF);
     EXPECT_EQ(surface.Image().pixel(20, 20), kWhite);
-    EXPECT_EQ(surface.Image().pixel(12, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(surface.Image().pixel(12, 20), test::rgb(255, 0, 0));
 }
 
 TEST(SurfaceDotted, LinesAlternateFromTheirFirstPoint) {
@@ -284,7 +283,7 @@ TEST(SurfaceChanges, CountGrowsWithEveryDrawing) {
     EXPECT_TRUE(grew());
     surface.Cls();
     EXPECT_TRUE(grew());
-    surface.setPicture(QImage(10, 10, QImage::Format_RGB32));
+    surface.setPicture(Raster(10, 10, 0));
     EXPECT_TRUE(grew());
 }
 

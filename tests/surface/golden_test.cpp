@@ -9,7 +9,6 @@
 // and not from the distributions, whose results differ between standard libraries.
 #include "surface/surface.hpp"
 
-#include <QImage>
 #include <array>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -62,10 +61,10 @@ private:
     std::mt19937 m_random;
 };
 
-std::uint64_t hashImage(const QImage& image) {
+std::uint64_t hashImage(const Raster& image) {
     std::uint64_t hash = 14695981039346656037ull;
     for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        const Pixel* row = image.row(y);
         for (int x = 0; x < image.width(); ++x) {
             hash = (hash ^ row[x]) * 1099511628211ull;
         }
@@ -73,10 +72,10 @@ std::uint64_t hashImage(const QImage& image) {
     return hash;
 }
 
-QImage noise(int width, int height, Draw& draw) {
-    QImage image(width, height, QImage::Format_RGB32);
+Raster noise(int width, int height, Draw& draw) {
+    Raster image(width, height);
     for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        Pixel* row = image.row(y);
         for (int x = 0; x < width; ++x) {
             row[x] = 0xFF000000u | (draw.bits() & 0xFFFFFFu);
         }

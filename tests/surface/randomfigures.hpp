@@ -2,14 +2,18 @@
 
 #include "surface/surface.hpp"
 
-#include <QImage>
 #include <random>
 
 namespace vantor::test {
 
+// An opaque pixel from its red, green and blue parts.
+[[nodiscard]] constexpr Pixel rgb(Pixel red, Pixel green, Pixel blue) {
+    return 0xFF000000u | red << 16 | green << 8 | blue;
+}
+
 // A noisy picture, so that an exclusive-or figure cannot hide behind a plain background.
-inline QImage noisyImage(int width, int height, std::mt19937& random) {
-    QImage image(width, height, QImage::Format_RGB32);
+inline Raster noisyImage(int width, int height, std::mt19937& random) {
+    Raster image(width, height);
     std::uniform_int_distribution<unsigned> channel(0, 0xFFFFFF);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {

@@ -41,7 +41,7 @@ protected:
 TEST_P(XorProperty, DrawingAFigureTwiceRestoresEveryPixel) {
     std::mt19937 random(20240611);
     Surface surface = makeSurface(random);
-    const QImage before = surface.Image().copy();
+    const Raster before = surface.Image();
     for (int i = 0; i < 400; ++i) {
         const test::RandomFigure f = figure(random);
         f.draw(surface, DrawMode::Xor);
@@ -53,7 +53,7 @@ TEST_P(XorProperty, DrawingAFigureTwiceRestoresEveryPixel) {
 TEST_P(XorProperty, FiguresErasedInAnyOrderLeaveTheBackground) {
     std::mt19937 random(77);
     Surface surface = makeSurface(random);
-    const QImage before = surface.Image().copy();
+    const Raster before = surface.Image();
     for (int round = 0; round < 10; ++round) {
         std::vector<test::RandomFigure> figures;
         for (int i = 0; i < 30; ++i) {

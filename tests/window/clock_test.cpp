@@ -16,8 +16,8 @@ QPoint planPixel(double w, double x, double y) {
             static_cast<int>(std::floor((y + w / 2) / w * 224))};
 }
 
-QRgb rgb(const QImage& image, QPoint p) {
-    return image.pixel(p) & 0xFFFFFFU;
+Pixel rgb(const Raster& image, QPoint p) {
+    return image.pixel(p.x(), p.y()) & 0xFFFFFFU;
 }
 
 TEST(StartUp, LeavesTheWindowAsLaidOutWithTheClockStopped) {
@@ -43,8 +43,8 @@ TEST(StartUp, LeavesTheWindowAsLaidOutWithTheClockStopped) {
 
 TEST(StartUp, DrawsTheSunAndTheEarthInBothViews) {
     FormFixture f;
-    const QImage plan = f.plan();
-    const QImage dial = f.form.planSurface().Picture();
+    const Raster plan = f.plan();
+    const Raster dial = f.form.planSurface().Picture();
     // The Earth starts at longitude 0, one unit right of the Sun; both lie on the black disc.
     // One pixel below the centre keeps clear of the dotted axes of the grid.
     const QPoint earth = planPixel(6, 1, 0) + QPoint(0, 1);
@@ -54,8 +54,8 @@ TEST(StartUp, DrawsTheSunAndTheEarthInBothViews) {
     EXPECT_EQ(rgb(plan, sun), 0xFFFFFFU);
 
     // On the sky the Sun stands on the vertical grid line at longitude 90, radius 2 degrees.
-    const QImage sky = f.sky();
-    const QImage field = f.form.skySurface().Picture();
+    const Raster sky = f.sky();
+    const Raster field = f.form.skySurface().Picture();
     const QPoint onSun(static_cast<int>(90.0 / 360 * 471) + 2, static_cast<int>(79.5) + 1);
     EXPECT_EQ(rgb(sky, onSun), rgb(field, onSun) ^ 0xFFFFFFU);
     const QPoint beside(static_cast<int>(90.0 / 360 * 471) + 6, 85);
@@ -69,8 +69,8 @@ TEST(Redraw, TwiceWithoutATimeChangeLeavesBothViewsUnchanged) {
         box->click();
     }
     f.c().geoOpt().click();
-    const QImage plan = f.plan();
-    const QImage sky = f.sky();
+    const Raster plan = f.plan();
+    const Raster sky = f.sky();
     f.form.redrawAll();
     f.form.redrawAll();
     EXPECT_EQ(f.plan(), plan);
@@ -112,7 +112,7 @@ TEST(DateLabel, NamesTheDateOfTheSimulatedTime) {
 TEST(DateLabel, UsesTheMonthNamesItIsGiven) {
     Platform platform;
     platform.monthName = [](unsigned month) { return "M" + std::to_string(month); };
-    RetroForm form(platform);
+    RetroForm form(platform, rasterOf(monthDial()), rasterOf(starField()));
     form.startUp();
     EXPECT_EQ(form.controls().tLab.caption(), "M3 21");
     form.controls().dtOpt.click(2);
@@ -223,7 +223,7 @@ TEST(Clock, ResetWhileRunningJumpsBackAndRunsOn) {
 
 TEST(Clock, DoubleClickOnResetStopsAtT0AndDrawsTheStart) {
     FormFixture f;
-    const QImage start = f.plan();
+    const Raster start = f.plan();
     f.c().FrunBut.click();
     for (int i = 0; i < 5; ++i) {
         f.form.timerTick();
@@ -292,7 +292,7 @@ TEST(Models, ChangingWhileRunningKeepsTheRunTimeAndLabel) {
     f.c().FrunBut.click();
     f.form.timerTick();
     const std::string label = f.c().tLab.caption();
-    const QImage sky = f.sky();
+    const Raster sky = f.sky();
     f.c().tychoOpt().click();
     EXPECT_FALSE(f.s().stopped);
     EXPECT_EQ(f.s().simTime, 3.0);

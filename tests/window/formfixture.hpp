@@ -1,8 +1,8 @@
 #pragma once
 
+#include "assets/pictures.hpp"
 #include "window/retroform.hpp"
 
-#include <QImage>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -19,7 +19,9 @@ public:
         std::string text;
     };
 
-    FormFixture() : form(platform()) { form.startUp(); }
+    FormFixture() : form(platform(), rasterOf(monthDial()), rasterOf(starField())) {
+        form.startUp();
+    }
 
     // Erases every figure and every grid; with no trail dots or stars on them, both surfaces
     // must then equal their backgrounds exactly.
@@ -35,8 +37,8 @@ public:
 
     [[nodiscard]] Controls& c() { return form.controls(); }
     [[nodiscard]] const SimState& s() const { return form.state(); }
-    [[nodiscard]] QImage plan() { return form.planSurface().Image().copy(); }
-    [[nodiscard]] QImage sky() { return form.skySurface().Image().copy(); }
+    [[nodiscard]] Raster plan() { return form.planSurface().Image(); }
+    [[nodiscard]] Raster sky() { return form.skySurface().Image(); }
 
     std::vector<Message> messages;
     int quits = 0;

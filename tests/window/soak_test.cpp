@@ -24,7 +24,7 @@ long residentKiB() {
 // Turns every trail off (which wipes the trails and clears both views), erases every figure,
 // and checks both surfaces against the bare backgrounds with their grids; then turns the trails
 // back on. The next tick draws everything again.
-void checkNothingStray(FormFixture& f, const QImage& bareSky, long tick) {
+void checkNothingStray(FormFixture& f, const Raster& bareSky, long tick) {
     Controls& c = f.c();
     const bool zoomed = f.s().planZoom != 1.0F;
     for (CheckBox* trail : {&c.SUNtrailChk, &c.ItrailChk, &c.StrailChk}) {
@@ -44,7 +44,7 @@ void checkNothingStray(FormFixture& f, const QImage& bareSky, long tick) {
 TEST(Soak, AMillionMonthlyTicksWithEverythingShown) {
     FormFixture bare;
     bare.form.eraseAllFigures();
-    const QImage bareSky = bare.sky();
+    const Raster bareSky = bare.sky();
 
     FormFixture f;
     Controls& c = f.c();

@@ -11,6 +11,7 @@
 #include "window/qt/menuitemaccessible.hpp"
 #include "window/qt/optionwidget.hpp"
 #include "window/qt/picturebutton.hpp"
+#include "window/qt/savefile.hpp"
 #include "window/qt/surfaceview.hpp"
 
 #include <QApplication>
@@ -94,7 +95,8 @@ void showMenuItem(QAction& action, const MenuItem& item) {
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_form(makePlatform()) {
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_form(makePlatform(), rasterOf(monthDial()), rasterOf(starField())) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -189,6 +191,7 @@ Platform MainWindow::makePlatform() {
                             const std::string& note) {
         showMessage(Platform::Icon::Information, title, text, note);
     };
+    platform.writeFile = saveFile;
     platform.quit = [this] { close(); };
     return platform;
 }

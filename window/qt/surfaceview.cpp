@@ -11,8 +11,10 @@ namespace vantor {
 
 SurfaceView::SurfaceView(PictureControl& control, const Surface& surface, bool border,
                          std::function<void()> afterAction, QWidget* parent)
-    : QWidget(parent), m_control(control), m_surface(surface), m_border(border),
-      m_afterAction(std::move(afterAction)) {
+    : QWidget(parent), m_control(control), m_surface(surface),
+      m_image(reinterpret_cast<const uchar*>(surface.Image().data()), surface.width(),
+              surface.height(), static_cast<qsizetype>(surface.width()) * 4, QImage::Format_RGB32),
+      m_border(border), m_afterAction(std::move(afterAction)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -37,7 +39,7 @@ void SurfaceView::paintEvent(QPaintEvent* /*event*/) {
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
-    painter.drawImage(QPoint(inset, inset), m_surface.Image());
+    painter.drawImage(QPoint(inset, inset), m_image);
     m_paintedChange = m_surface.changeCount();
     m_painted = true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -29,6 +30,8 @@ protected:
 private:
     PictureControl& m_control;
     const Surface& m_surface;
+    // The surface's own pixels, shown in place.
+    QImage m_image;
     bool m_border = false;
     std::uint64_t m_paintedChange = 0;
     bool m_painted = false;
