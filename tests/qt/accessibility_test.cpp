@@ -1,5 +1,5 @@
 #include "tests/qt/windowfixture.hpp"
-#include "window/qt/controllayout.hpp"
+#include "window/layout.hpp"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,57 +1,74 @@
 #include "window/qt/keys.hpp"
 
-#include <algorithm>
-#include <vector>
+#include "window/keys.hpp"
 
 namespace vantor {
 
 namespace {
 
-// The desktop's keys for a standard command, or the usual one where the desktop has none.
-QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, QKeyCombination usual) {
-    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
-    if (keys.isEmpty()) {
-        keys.append(QKeySequence(usual));
+Qt::Key qtKey(KeyName name) {
+    switch (name) {
+    case KeyName::Q:
+        return Qt::Key_Q;
+    case KeyName::E:
+        return Qt::Key_E;
+    case KeyName::L:
+        return Qt::Key_L;
+    case KeyName::S:
+        return Qt::Key_S;
+    case KeyName::F1:
+        return Qt::Key_F1;
+    case KeyName::Home:
+        return Qt::Key_Home;
+    case KeyName::Left:
+        return Qt::Key_Left;
+    case KeyName::Right:
+        return Qt::Key_Right;
+    case KeyName::Escape:
+        return Qt::Key_Escape;
+    case KeyName::Pause:
+        return Qt::Key_Pause;
     }
-    return keys;
+    return Qt::Key_unknown;
 }
 
-std::vector<ControlKey> makeKeys() {
-    constexpr auto ctrl = Qt::ControlModifier;
-    constexpr auto ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-    return {
-        {"fxM", standardKeys(QKeySequence::Quit, ctrl | Qt::Key_Q)},
-        {"TloadEqMen", {QKeySequence(ctrlShift | Qt::Key_E)}},
-        {"TloadEcMen", {QKeySequence(ctrl | Qt::Key_E)}},
-        {"TclrPlanMen", {QKeySequence(ctrlShift | Qt::Key_L)}},
-        {"TclrMercMen", {QKeySequence(ctrl | Qt::Key_L)}},
-        {"TsaveP", {QKeySequence(ctrlShift | Qt::Key_S)}},
-        {"TsaveMerc", {QKeySequence(ctrl | Qt::Key_S)}},
-        {"HaboutMen", standardKeys(QKeySequence::HelpContents, Qt::Key_F1)},
-
-        {"t0But", {QKeySequence(Qt::Key_Home)}},
-        {"BstepBut", {QKeySequence(ctrl | Qt::Key_Left)}},
-        {"BrunBut", {QKeySequence(ctrlShift | Qt::Key_Left)}},
-        {"stopBut", {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Pause)}},
-        {"FrunBut", {QKeySequence(ctrlShift | Qt::Key_Right)}},
-        {"FstepBut", {QKeySequence(ctrl | Qt::Key_Right)}},
-    };
+QKeySequence sequence(const Key& key) {
+    Qt::KeyboardModifiers modifiers;
+    if (key.ctrl) {
+        modifiers |= Qt::ControlModifier;
+    }
+    if (key.shift) {
+        modifiers |= Qt::ShiftModifier;
+    }
+    return {QKeyCombination(modifiers, qtKey(key.name))};
 }
 
 } // namespace
 
-std::span<const ControlKey> controlKeys() {
-    // Made on first use: the standard keys come from the desktop, known once the application is.
-    static const std::vector<ControlKey> keys = makeKeys();
-    return keys;
-}
-
 QList<QKeySequence> keysOf(std::string_view control) {
-    const auto all = controlKeys();
-    const auto found = std::find_if(all.begin(), all.end(), [control](const ControlKey& key) {
-        return key.control == control;
-    });
-    return found == all.end() ? QList<QKeySequence>{} : found->keys;
+    const ControlKey* found = keyOf(control);
+    if (found == nullptr) {
+        return {};
+    }
+    QList<QKeySequence> keys;
+    switch (found->standard) {
+    case StandardCommand::Quit:
+        keys = QKeySequence::keyBindings(QKeySequence::Quit);
+        break;
+    case StandardCommand::Help:
+        keys = QKeySequence::keyBindings(QKeySequence::HelpContents);
+        break;
+    case StandardCommand::None:
+        break;
+    }
+    // The desktop's keys for a standard command, or the usual one where the desktop has none.
+    if (keys.isEmpty()) {
+        keys.append(sequence(found->key));
+        if (found->alternative) {
+            keys.append(sequence(*found->alternative));
+        }
+    }
+    return keys;
 }
 
 } // namespace vantor

@@ -1,10 +1,10 @@
 #include "window/qt/mainwindow.hpp"
 
 #include "assets/pictures.hpp"
+#include "window/accessibletexts.hpp"
+#include "window/layout.hpp"
 #include "window/qt/accessiblefactory.hpp"
-#include "window/qt/accessibletexts.hpp"
 #include "window/qt/checkboxwidget.hpp"
-#include "window/qt/controllayout.hpp"
 #include "window/qt/framebox.hpp"
 #include "window/qt/keys.hpp"
 #include "window/qt/labelwidget.hpp"
@@ -218,7 +218,8 @@ Widget* MainWindow::place(std::string_view name, Args&&... args) {
     auto* widget = new Widget(
         std::forward<Args>(args)..., [this] { refreshSurfaces(); }, container);
     widget->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    widget->setGeometry(pixelRect(where));
+    const PixelPlace pixels = pixelPlace(where);
+    widget->setGeometry(pixels.left, pixels.top, pixels.width, pixels.height);
     if (const AccessibleText* text = accessibleTextOf(name)) {
         if (!text->name.empty()) {
             widget->setAccessibleName(QString::fromUtf8(text->name));
@@ -367,18 +368,9 @@ void MainWindow::createClockKeys() {
     }
 }
 
-// The Tab key goes through the panels as they read: the clock buttons and step sizes, then the
-// display panel row by row.
 void MainWindow::orderTabs() {
-    static constexpr std::array<std::string_view, 35> order{
-        "t0But",    "BstepBut",   "BrunBut",     "stopBut",    "FrunBut",    "FstepBut",
-        "dtOpt(0)", "dtOpt(1)",   "dtOpt(2)",    "dtOpt(3)",   "skyChk",     "topChk",
-        "helioOpt", "geoOpt",     "tychoOpt",    "skyGridChk", "topGridChk", "sunChk",
-        "SUNoChk",  "SUNdiskChk", "SUNtrailChk", "interChk",   "IprojChk",   "IoChk",
-        "IdiskChk", "ItrailChk",  "earthChk",    "EprojChk",   "EoChk",      "EdiskChk",
-        "superChk", "SprojChk",   "SoChk",       "SdiskChk",   "StrailChk"};
-    for (std::size_t index = 1; index < order.size(); ++index) {
-        QWidget::setTabOrder(m_widgets.at(order[index - 1]), m_widgets.at(order[index]));
+    for (std::size_t index = 1; index < tabOrder.size(); ++index) {
+        QWidget::setTabOrder(m_widgets.at(tabOrder[index - 1]), m_widgets.at(tabOrder[index]));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "window/qt/controllayout.hpp"
+#include "window/layout.hpp"
 
 #include <algorithm>
 #include <array>
@@ -81,11 +81,6 @@ const ControlPlace& placeOf(std::string_view name) {
         throw std::out_of_range("no control named " + std::string(name));
     }
     return *found;
-}
-
-QRect pixelRect(const ControlPlace& place) {
-    return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
-            twipsToPixels(place.height)};
 }
 
 } // namespace vantor

@@ -1,4 +1,4 @@
-#include "window/qt/accessibletexts.hpp"
+#include "window/accessibletexts.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QRect>
+#include <array>
 #include <span>
 #include <string_view>
 
 namespace vantor {
+
+// The main window's layout, the same for every edition.
 
 // Where one control of the main window sits, in twips (1440 per inch). A control inside a frame
 // is placed relative to the frame's top-left corner, every other one relative to the window's
@@ -36,6 +38,24 @@ inline constexpr int clientHeightTwips = 6840;
 [[nodiscard]] const ControlPlace& placeOf(std::string_view name);
 
 // The place in logical pixels, relative to its container.
-[[nodiscard]] QRect pixelRect(const ControlPlace& place);
+struct PixelPlace {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+[[nodiscard]] constexpr PixelPlace pixelPlace(const ControlPlace& place) {
+    return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
+            twipsToPixels(place.height)};
+}
+
+// The order in which the Tab key goes through the panels: the clock buttons and step sizes,
+// then the display panel row by row.
+inline constexpr std::array<std::string_view, 35> tabOrder{
+    "t0But",    "BstepBut",   "BrunBut",    "stopBut",  "FrunBut",   "FstepBut",   "dtOpt(0)",
+    "dtOpt(1)", "dtOpt(2)",   "dtOpt(3)",   "skyChk",   "topChk",    "helioOpt",   "geoOpt",
+    "tychoOpt", "skyGridChk", "topGridChk", "sunChk",   "SUNoChk",   "SUNdiskChk", "SUNtrailChk",
+    "interChk", "IprojChk",   "IoChk",      "IdiskChk", "ItrailChk", "earthChk",   "EprojChk",
+    "EoChk",    "EdiskChk",   "superChk",   "SprojChk", "SoChk",     "SdiskChk",   "StrailChk"};
 
 } // namespace vantor
