@@ -90,7 +90,7 @@ TEST(SurfaceDot, IsASquareDrawWidthPixelsAcross) {
 
 TEST(SurfaceDot, OnTheRightOrBottomEdgeShowsInTheLastColumnOrRow) {
     Surface sky = skySurface();
-    const QImage blank = sky.Image().copy();
+    const Raster blank = sky.Image();
     sky.setDrawMode(DrawMode::Copy);
     sky.PSet(360, 0, 0x000000);
     sky.PSet(100, 25, 0x000000);
