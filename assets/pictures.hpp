@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/face.hpp"
+#include "window/face.hpp"
 #include "surface/raster.hpp"
 
 #include <QIcon>
