@@ -77,7 +77,7 @@ TEST_F(KeyboardTest, HeldToggleKeysActOncePerPress) {
     EXPECT_TRUE(window.form().state().stopped);
 
     window.form().setShippedCatalogue(VANTOR_DATA_DIR "/vantor.csv");
-    const QImage sky = window.form().skySurface().Image().copy();
+    const Raster sky = window.form().skySurface().Image();
     hold(Qt::ControlModifier | Qt::Key_E);
     EXPECT_NE(window.form().skySurface().Image(), sky) << "the stars went on and off again";
 

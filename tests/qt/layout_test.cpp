@@ -103,7 +103,7 @@ TEST(DesktopColours, ControlsFollowADarkDesktopAndThePicturesStayAsTheyAre) {
                                ->grab()
                                .toImage()
                                .convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(sky.copy(1, 1, 471, 159), window.form().skySurface().Image());
+        EXPECT_EQ(sky.copy(1, 1, 471, 159), imageOf(window.form().skySurface().Image()));
         EXPECT_EQ(QColor(sky.pixel(0, 0)), QColor(Qt::black));
     }
     QApplication::setPalette(before);
