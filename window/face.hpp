@@ -17,4 +17,29 @@ enum class Face {
     RunForwardGrey
 };
 
+// The picture file of a face, among the window's pictures; empty for none.
+[[nodiscard]] constexpr const char* faceFile(Face face) {
+    switch (face) {
+    case Face::Reset:
+        return "reset.png";
+    case Face::StepBack:
+        return "stepback.png";
+    case Face::RunBack:
+        return "runback.png";
+    case Face::Stop:
+        return "stop.png";
+    case Face::RunForward:
+        return "runforward.png";
+    case Face::StepForward:
+        return "stepforward.png";
+    case Face::RunBackGrey:
+        return "runback_grey.png";
+    case Face::RunForwardGrey:
+        return "runforward_grey.png";
+    case Face::None:
+        break;
+    }
+    return "";
+}
+
 } // namespace vantor

@@ -1,0 +1,84 @@
+// The browser edition's figures, in headless Chromium from file://: page load to the first
+// painted window, the WebAssembly timer tick against the native one in the same run, and the
+// main thread's busy time while the clock runs at 10 ticks a second.
+//   node webbench.mjs PAGE REPLAY CATALOGUE SESSION WORKDIR
+import { chromium } from "../../tests/web/node_modules/playwright-core/index.mjs";
+import { execFileSync } from "node:child_process";
+import { mkdirSync, readFileSync, statSync } from "node:fs";
+
+const [pagePath, replay, catalogue, sessionFile, work] = process.argv.slice(2);
+const args = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+  "--disable-background-networking", "--disable-component-update", "--disable-sync"];
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const ticks = 2000;
+mkdirSync(work, { recursive: true });
+
+const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args });
+const open = async () => {
+  const page = await browser.newPage({ viewport: { width: 640, height: 560 } });
+  await page.goto("file://" + pagePath);
+  await page.waitForSelector("#window[data-painted-at]");
+  return page;
+};
+// The session through the window's own calls (clicks and keys by the controls they reach).
+const playSession = (page) => page.evaluate((lines) => vantorPage.then((p) => {
+  p.stopClock();
+  for (const line of lines) {
+    const [verb, what] = line.trim().split(/\s+/);
+    if (verb === "click") p.win.click(what);
+    else if (verb === "dblclick") p.win.doubleClick(what);
+    else if (verb === "key") p.win.click(p.layout.keys.find((k) => k.chord === what).control);
+    else if (verb === "tick") for (let i = 0; i < Number(what); i++) p.win.tick();
+  }
+  p.mirror();
+}), readFileSync(sessionFile, "utf8").split("\n").filter((l) => l.trim() && !l.startsWith("#")));
+
+console.log(`page size: ${statSync(pagePath).size} bytes`);
+
+const loads = [];
+for (let i = 0; i < 7; i++) {
+  const page = await open();
+  loads.push(Number(await page.locator("#window").getAttribute("data-painted-at")));
+  await page.close();
+}
+console.log(`page load to first painted window: median ${median(loads)} ms of ${loads.length} loads (${loads.join(", ")})`);
+
+const rounds = [];
+for (let round = 0; round < 3; round++) {
+  const page = await open();
+  await playSession(page);
+  const wasm = await page.evaluate((n) => vantorPage.then((p) => {
+    p.win.click("FrunBut");
+    const start = performance.now();
+    for (let i = 0; i < n; i++) p.win.tick();
+    return (performance.now() - start) * 1000 / n;
+  }), ticks);
+  await page.close();
+  const native = Number(execFileSync(replay, ["--ticks", String(ticks), sessionFile, catalogue, work])
+    .toString().match(/([\d.]+) us/)[1]);
+  rounds.push({ wasm, native });
+}
+const ratios = rounds.map((r) => r.wasm / r.native);
+console.log(`timer tick, ${ticks} ticks after the session, clock running: ` + rounds.map((r) =>
+  `wasm ${r.wasm.toFixed(1)} us / native ${r.native.toFixed(1)} us`).join("; ") +
+  `; median ratio ${median(ratios).toFixed(2)}`);
+
+{
+  const page = await open();
+  await playSession(page);
+  await page.evaluate(() => vantorPage.then((p) => { p.win.click("FrunBut"); p.mirror(); p.startClock(); }));
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send("Performance.enable");
+  const busy = async () => (await cdp.send("Performance.getMetrics")).metrics.find((m) => m.name === "TaskDuration").value;
+  await page.waitForTimeout(1000);
+  const seconds = 10;
+  const before = await busy();
+  const t0 = Date.now();
+  await page.waitForTimeout(seconds * 1000);
+  const spent = await busy() - before;
+  const wall = (Date.now() - t0) / 1000;
+  const date = await page.locator('[data-name="tLab"]').textContent();
+  console.log(`main thread while the clock runs at 10 ticks/s: ${(100 * spent / wall).toFixed(2)} % of ${wall.toFixed(1)} s (date now ${date})`);
+  await page.close();
+}
+await browser.close();

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the browser edition: build/web/vantor.html, one self-contained page that runs offline
+# by double-click. Installs what is missing first (Debian's emscripten, and the woff2 packer).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(emscripten python3 woff2 cmake ninja-build)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "web: installing ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The page's font: Liberation Sans 2 from Debian's fonts-liberation2 (SIL Open Font License),
+# unpacked here rather than installed, so the desktop's font choice stays as it is.
+fonts=build/web/fonts
+if [ ! -f "$fonts/OFL.txt" ]; then
+    rm -rf "$fonts" && mkdir -p "$fonts/deb"
+    (cd "$fonts/deb" && apt-get download fonts-liberation2 >/dev/null 2>&1 ||
+        { $sudo apt-get update -qq && apt-get download fonts-liberation2 >/dev/null; })
+    dpkg-deb -x "$fonts"/deb/fonts-liberation2_*.deb "$fonts/deb/x"
+    for face in Regular Bold; do
+        cp "$fonts/deb/x/usr/share/fonts/truetype/liberation2/LiberationSans-$face.ttf" "$fonts/"
+        woff2_compress "$fonts/LiberationSans-$face.ttf" >/dev/null
+    done
+    cp "$fonts/deb/x/usr/share/doc/fonts-liberation2/copyright" "$fonts/OFL.txt"
+    rm -rf "$fonts/deb"
+fi
+
+# Debian's emscripten runs the machine's node; its own JavaScript modules live here.
+export NODE_PATH=/usr/share/nodejs
+[ -f build/web/build.ninja ] || cmake --preset web >/dev/null
+cmake --build --preset web
+echo "web: $(pwd)/build/web/vantor.html ($(stat -c %s build/web/vantor.html) bytes)"

@@ -1,0 +1,157 @@
+// The browser tests: the real page in the system's Chromium, headless, from file://. They play
+// session.txt with the mouse at the laid-out places and with the keys, and compare the bitmaps
+// the page downloads with those the native logic writes for the same session (vantor_replay);
+// then a damaged and a good catalogue, the clock, the About box, the accessible names, the
+// enlargement, and that nothing went to the network.
+//   node browser_test.mjs PAGE REPLAY CATALOGUE WORKDIR
+import { chromium } from "playwright-core";
+import { execFileSync } from "node:child_process";
+import { mkdirSync, readFileSync, rmSync } from "node:fs";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+
+const [pagePath, replay, catalogue, work] = process.argv.slice(2);
+const here = dirname(fileURLToPath(import.meta.url));
+const sessionFile = join(here, "session.txt");
+export const chromiumArgs = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+  "--no-first-run", "--disable-background-networking", "--disable-component-update", "--disable-sync"];
+
+let failures = 0;
+const check = (ok, what) => {
+  console.log((ok ? "ok   " : "FAIL ") + what);
+  if (!ok) failures++;
+};
+
+rmSync(work, { recursive: true, force: true });
+mkdirSync(join(work, "native"), { recursive: true });
+mkdirSync(join(work, "browser"), { recursive: true });
+
+const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args: chromiumArgs });
+const context = await browser.newContext({ viewport: { width: 640, height: 560 }, acceptDownloads: true });
+const network = [];
+context.on("request", (r) => { if (!/^(file|data|blob):/.test(r.url())) network.push(r.url()); });
+const page = await context.newPage();
+const errors = [];
+page.on("pageerror", (e) => errors.push(e.message));
+const downloads = [];
+page.on("download", (d) => downloads.push(d.saveAs(join(work, "browser", d.suggestedFilename()))));
+
+await page.goto("file://" + pagePath);
+await page.waitForSelector("#window[data-ready=true]");
+await page.evaluate(() => vantorPage.then((p) => p.stopClock()));
+const layout = await page.evaluate(() => vantorPage.then((p) => p.layout));
+const client = await page.locator("#client").boundingBox();
+
+// A control's rectangle on the page, from the layout table alone.
+const places = new Map(layout.controls.map((c) => [c.name, c]));
+const rectOf = (name) => {
+  const place = places.get(name);
+  const outer = place.container === "window" ? { x: client.x, y: client.y } : rectOf(place.container);
+  return { x: outer.x + place.left, y: outer.y + place.top, width: place.width, height: place.height };
+};
+// The middle of a control; for a frame, a point on its own area just inside its left edge.
+const pointOf = (name) => {
+  const r = rectOf(name);
+  return places.get(name).kind === "frame" ? { x: r.x + 3, y: r.y + r.height / 2 }
+                                           : { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+};
+const menuOf = (name) => layout.menus.find((m) => m.items.includes(name));
+const playwrightKeys = (chord) => chord.replace("ctrl+", "Control+").replace("shift+", "Shift+");
+
+const skyPixels = () => page.evaluate(() => vantorPage.then((p) => Array.from(p.win.pixels(1)).join()));
+const dialogText = async () => (await page.locator("#message").evaluate((d) => d.open))
+  ? page.locator("#message .text").textContent() : null;
+const closeDialog = () => page.locator("#message button").click();
+
+// ----- the session, and the bitmaps against the native logic's ----------------------------------
+for (const line of readFileSync(sessionFile, "utf8").split("\n")) {
+  const [verb, what] = line.trim().split(/\s+/);
+  if (!verb || verb.startsWith("#")) continue;
+  if (verb === "click" && menuOf(what)) {
+    await page.locator(`.menutitle[data-name="${menuOf(what).title}"]`).click();
+    await page.locator(`.menuitem[data-name="${what}"]`).click();
+  } else if (verb === "click") {
+    const p = pointOf(what);
+    await page.mouse.click(p.x, p.y);
+  } else if (verb === "dblclick") {
+    const p = pointOf(what);
+    await page.mouse.dblclick(p.x, p.y);
+  } else if (verb === "key") {
+    await page.keyboard.press(playwrightKeys(what));
+  } else if (verb === "tick") {
+    await page.evaluate((n) => vantorPage.then((p) => { for (let i = 0; i < n; i++) p.tick(); }), Number(what));
+  }
+}
+await Promise.all(downloads);
+execFileSync(replay, [sessionFile, catalogue, join(work, "native")]);
+for (const name of ["mersave.bmp", "plansave.bmp"]) {
+  let same = false;
+  try {
+    same = readFileSync(join(work, "browser", name)).equals(readFileSync(join(work, "native", name)));
+  } catch { /* missing: not the same */ }
+  check(same, `the session's ${name} is byte for byte the native logic's`);
+}
+
+// ----- the user's own catalogue: a damaged one chosen, a good one dropped ------------------------
+const before = await skyPixels();
+await page.setInputFiles("#chooser", { name: "vantor.csv", mimeType: "text/csv",
+  buffer: Buffer.from("name,ra,dec,lon,lat,mag,note\nbroken line\nVega,x,y,z\n") });
+await page.waitForSelector("#message[open]");
+const damaged = await dialogText();
+await closeDialog();
+check(/left out/.test(damaged ?? "") && (await skyPixels()) === before,
+      `a damaged catalogue gives a message ("${damaged}") and leaves the sky view as it was`);
+
+const good = "name,ra,dec,lon,lat,mag,note\nOne,1.1,2.2,12.5,7.5,-1.4,\nTwo,13.3,-4.4,203.5,-17.5,0.5,\n";
+await page.evaluate((text) => {
+  const transfer = new DataTransfer();
+  transfer.items.add(new File([text], "vantor.csv", { type: "text/csv" }));
+  document.getElementById("window").dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true }));
+}, good);
+await page.waitForTimeout(200);
+const dropped = await dialogText();
+check(dropped === null && (await skyPixels()) !== before,
+      `a good catalogue dropped on the window is plotted without a message${dropped ? " (" + dropped + ")" : ""}`);
+
+// ----- the clock runs by itself at its interval ---------------------------------------------------
+const date = page.locator('[data-name="tLab"]');
+const startDate = await date.textContent();
+await page.evaluate(() => vantorPage.then((p) => p.startClock()));
+let p = pointOf("FrunBut");
+await page.mouse.click(p.x, p.y);
+await page.waitForTimeout(1000);
+p = pointOf("stopBut");
+await page.mouse.click(p.x, p.y);
+const ranTo = await date.textContent();
+await page.waitForTimeout(300);
+check(ranTo !== startDate && (await date.textContent()) === ranTo,
+      `the clock runs on its own (${startDate} to ${ranTo}) and stops`);
+
+// ----- the About box, from its key ----------------------------------------------------------------
+await page.keyboard.press("F1");
+const about = await dialogText();
+check(/^Version /.test(about ?? "") && await page.locator("#message .credits").isVisible(),
+      "F1 opens the About box with the font's credit");
+await closeDialog();
+
+// ----- the names a screen reader gets -------------------------------------------------------------
+const cdp = await context.newCDPSession(page);
+const { nodes } = await cdp.send("Accessibility.getFullAXTree");
+const named = new Set(nodes.map((n) => n.name?.value).filter(Boolean));
+const shownNames = await page.evaluate(() => [...document.querySelectorAll("#client .control")]
+  .filter((el) => el.checkVisibility()).map((el) => el.dataset.name));
+const missing = layout.controls.filter((c) => c.accessibleName && shownNames.includes(c.name) &&
+                                             !named.has(c.accessibleName)).map((c) => c.name);
+check(missing.length === 0, `every control's accessible name is in the accessibility tree${missing.length ? ": missing " + missing : ""}`);
+
+// ----- a larger browser window enlarges the window by a whole factor ------------------------------
+await page.setViewportSize({ width: 1280, height: 1100 });
+const shown = await page.locator("#window").boundingBox();
+const rendering = await page.locator('[data-name="mercator"] canvas').evaluate((c) => getComputedStyle(c).imageRendering);
+check(shown.width === 2 * layout.width && rendering === "pixelated",
+      `enlarged to ${shown.width / layout.width} times, pixelated`);
+
+check(errors.length === 0, "no script errors" + (errors.length ? ": " + errors.join("; ") : ""));
+check(network.length === 0, "no network request" + (network.length ? ": " + network.join(", ") : ""));
+await browser.close();
+process.exit(failures ? 1 : 0);

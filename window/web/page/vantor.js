@@ -1,0 +1,354 @@
+// The browser's binding of the window: builds one element per control from the window's own
+// layout table, mirrors the controls' state, forwards the user's events by control name, paints
+// the two surfaces when their pixels changed, and gives the window its browser hooks. It decides
+// nothing: every action is the window's logic, compiled to WebAssembly.
+"use strict";
+
+const vantorPage = (async () => {
+  const pictures = JSON.parse(document.getElementById("pictures").textContent);
+  const catalogue = document.getElementById("catalogue").textContent;
+  const shippedCatalogue = "/shipped/vantor.csv";
+
+  const decode = async (name) => {
+    const bytes = Uint8Array.from(atob(pictures[name]), (c) => c.charCodeAt(0));
+    const bitmap = await createImageBitmap(new Blob([bytes], { type: "image/png" }), {
+      colorSpaceConversion: "none", premultiplyAlpha: "none" });
+    const canvas = document.createElement("canvas");
+    canvas.width = bitmap.width;
+    canvas.height = bitmap.height;
+    const context = canvas.getContext("2d", { colorSpace: "srgb" });
+    context.drawImage(bitmap, 0, 0);
+    return context.getImageData(0, 0, bitmap.width, bitmap.height);
+  };
+  const pictureUrl = (name) => (name ? "data:image/png;base64," + pictures[name] : "");
+
+  performance.mark("vantor:script");
+  const [Module, planPicture, skyPicture] = await Promise.all([
+    createVantor(), decode("monthdial.png"), decode("starfield.png")]);
+  performance.mark("vantor:module");
+  Module.FS.mkdir("/shipped");
+  Module.FS.writeFile(shippedCatalogue, catalogue);
+
+  const windowEl = document.getElementById("window");
+  const client = document.getElementById("client");
+  const menubar = document.getElementById("menubar");
+  const dialog = document.getElementById("message");
+  const elements = new Map();   // control name -> element
+  const refresh = [];           // the surfaces, painted after every event when changed
+  let win = null;
+  let layout = null;
+  let timer = 0;
+  let aboutAsked = false;
+
+  // ----- the browser's hooks --------------------------------------------------------------------
+  const monthFormat = new Intl.DateTimeFormat(undefined, { month: "long" });
+  const hooks = {
+    monthName: (month) => monthFormat.format(new Date(2001, month - 1, 15)),
+    message: (icon, title, text) => {
+      dialog.querySelector("h2").textContent = title;
+      const iconEl = dialog.querySelector(".icon");
+      iconEl.className = "icon " + icon;
+      iconEl.textContent = icon === "warning" ? "!" : "i";
+      dialog.querySelector(".text").textContent = text.replace(/\r\n/g, "\n");
+      dialog.querySelector(".credits").hidden = !aboutAsked;
+      aboutAsked = false;
+      if (!dialog.open) dialog.showModal();
+      dialog.querySelector("button").focus();
+    },
+    writeFile: (name, view) => {
+      try {
+        const blob = new Blob([new Uint8Array(view)], { type: "image/bmp" });
+        const link = document.createElement("a");
+        link.href = URL.createObjectURL(blob);
+        link.download = name;
+        document.body.appendChild(link);
+        link.click();
+        link.remove();
+        setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+        return null;
+      } catch (error) {
+        return "Cannot save " + name + ": " + error.message;
+      }
+    },
+    quit: () => {
+      clearInterval(timer);
+      window.close();
+      document.getElementById("ended").style.display = "flex";
+      windowEl.style.display = "none";
+    },
+  };
+
+  // ----- mirroring the controls -----------------------------------------------------------------
+  const show = {
+    frame: (el, s) => {
+      el.querySelector(".caption").textContent = s.caption;
+      el.querySelector(".caption").hidden = s.caption === "";
+      el.setAttribute("aria-label", s.caption);
+    },
+    label: (el, s) => {
+      el.textContent = s.caption;
+      el.classList.toggle("bordered", s.border === 1);
+    },
+    check: (el, s) => el.setAttribute("aria-checked", s.value === 1 ? "true" : "false"),
+    option: (el, s) => el.setAttribute("aria-checked", s.selected ? "true" : "false"),
+    button: (el, s) => {
+      el.classList.toggle("hidden", !s.visible);
+      const img = el.querySelector("img");
+      if (s.face && img.dataset.face !== s.face) {
+        img.src = pictureUrl(s.face);
+        img.dataset.face = s.face;
+      }
+    },
+    surface: (el, s) => el.classList.toggle("hidden", !s.visible),
+    menu: (el, s) => {
+      const text = s.caption.replace(/\x08/g, "");
+      if (el.classList.contains("menutitle")) {
+        el.firstChild.textContent = text.trim() === "" ? "      " : text;
+      } else if (s.caption !== "-") {
+        el.querySelector(".text").textContent = text;
+      }
+      el.setAttribute("aria-disabled", s.enabled ? "false" : "true");
+    },
+    caption: (_el, s) => { document.title = s.caption; },
+  };
+  const mirror = () => {
+    const changes = JSON.parse(win.takeChanges());
+    for (const [name, state] of Object.entries(changes)) {
+      const el = elements.get(name);
+      if (el) show[el.dataset.kind](el, state);
+    }
+    for (const paint of refresh) paint();
+  };
+  // Every event the window gets ends with the page brought up to date.
+  const send = (method, name) => {
+    if (!win) return;
+    win[method](name);
+    mirror();
+  };
+
+  // ----- building the window from the layout table ---------------------------------------------
+  const keysOf = (name) => layout.keys.filter((k) => k.control === name);
+  const keyText = (k) => (k.ctrl ? "Ctrl+" : "") + (k.shift ? "Shift+" : "") + k.label;
+
+  const make = (place) => {
+    const el = document.createElement("div");
+    el.className = "control " + place.kind;
+    el.dataset.kind = place.kind;
+    el.dataset.name = place.name;
+    el.id = "c-" + place.name.replace(/[()]/g, "_");
+    Object.assign(el.style, {
+      left: place.left + "px", top: place.top + "px",
+      width: place.width + "px", height: place.height + "px",
+      zIndex: place.kind === "label" ? 0 : 1,
+    });
+    const container = place.container === "window" ? client : elements.get(place.container);
+    container.appendChild(el);
+    if (place.accessibleName) el.setAttribute("aria-label", place.accessibleName);
+    if (place.description) el.setAttribute("aria-description", place.description);
+    if (place.bordered) el.classList.add("bordered");
+    if (place.plain) el.classList.add("plain");
+    if (place.centred) el.classList.add("centre");
+    if (place.date) el.classList.add("date");
+    el.addEventListener("mousemove", (e) => { e.stopPropagation(); send("mouseMove", place.name); });
+    el.addEventListener("dblclick", (e) => { e.stopPropagation(); send("doubleClick", place.name); });
+
+    if (place.kind === "frame") {
+      el.innerHTML = '<div class="line"></div><div class="caption"></div>';
+      el.querySelector(".line").style.top = "6px";
+      el.setAttribute("role", "group");
+    } else if (place.kind === "check" || place.kind === "option") {
+      el.innerHTML = place.kind === "check" ? '<span class="box"></span><span></span>'
+                                            : '<span class="dot"></span><span></span>';
+      el.lastChild.textContent = place.caption;
+      el.setAttribute("role", place.kind === "check" ? "checkbox" : "radio");
+      el.tabIndex = 0;
+      el.addEventListener("click", (e) => { e.stopPropagation(); send("click", place.name); });
+      el.addEventListener("keydown", (e) => {
+        if (e.key === " " && !e.ctrlKey && !e.shiftKey) { e.preventDefault(); send("click", place.name); }
+      });
+    } else if (place.kind === "button") {
+      el.innerHTML = "<img alt=''>";
+      el.setAttribute("role", "button");
+      if (place.pressable) {
+        el.tabIndex = 0;
+        el.addEventListener("mousedown", () => el.classList.add("pressed"));
+        el.addEventListener("mouseup", () => el.classList.remove("pressed"));
+        el.addEventListener("mouseleave", () => el.classList.remove("pressed"));
+        el.addEventListener("keydown", (e) => {
+          if ((e.key === " " || e.key === "Enter") && !e.ctrlKey && !e.shiftKey && !e.altKey) {
+            e.preventDefault();
+            if (!e.repeat) send("click", place.name);
+          }
+        });
+      }
+      if (place.picture) el.querySelector("img").src = pictureUrl(place.picture);
+      // The second press of a double-click is the double-click, not another click.
+      el.addEventListener("click", (e) => { e.stopPropagation(); if (e.detail < 2) send("click", place.name); });
+    } else if (place.kind === "surface") {
+      const surface = place.surface;
+      const canvas = document.createElement("canvas");
+      canvas.width = win.width(surface);
+      canvas.height = win.height(surface);
+      canvas.setAttribute("role", "img");
+      if (place.accessibleName) canvas.setAttribute("aria-label", place.accessibleName);
+      el.appendChild(canvas);
+      const context = canvas.getContext("2d");
+      const image = context.createImageData(canvas.width, canvas.height);
+      let painted = -1;
+      refresh.push(() => {
+        const count = win.changeCount(surface);
+        if (count === painted) return;
+        image.data.set(win.pixels(surface));
+        context.putImageData(image, 0, 0);
+        painted = count;
+      });
+      el.addEventListener("click", (e) => e.stopPropagation());
+    } else if (place.kind === "label") {
+      el.setAttribute("role", place.live ? "status" : "note");
+    }
+    elements.set(place.name, el);
+  };
+
+  // The menus: titles in the bar, their commands below, Help at the right-hand end.
+  const closeMenus = () => menubar.querySelectorAll(".menutitle.open").forEach((m) => m.classList.remove("open"));
+  const makeMenu = (menu) => {
+    const title = document.createElement("div");
+    title.className = "menutitle" + (menu.right ? " right" : "");
+    title.dataset.kind = "menu";
+    title.dataset.name = menu.title;
+    title.setAttribute("role", "menuitem");
+    title.setAttribute("aria-haspopup", "true");
+    title.tabIndex = -1;
+    title.appendChild(document.createTextNode(""));
+    const list = document.createElement("div");
+    list.className = "menu";
+    list.setAttribute("role", "menu");
+    title.appendChild(list);
+    for (const name of menu.items) {
+      const item = document.createElement("div");
+      item.dataset.kind = "menu";
+      item.dataset.name = name;
+      if (menu.separators.includes(name)) {
+        item.className = "menusep";
+        item.setAttribute("role", "separator");
+      } else {
+        item.className = "menuitem";
+        item.setAttribute("role", "menuitem");
+        item.tabIndex = -1;
+        item.innerHTML = '<span class="text"></span><span class="keys"></span>';
+        const keys = keysOf(name);
+        if (keys.length) item.querySelector(".keys").textContent = keyText(keys[0]);
+        item.addEventListener("click", (e) => {
+          e.stopPropagation();
+          if (item.getAttribute("aria-disabled") === "true") return;
+          closeMenus();
+          aboutAsked = name === layout.aboutCommand;
+          send("click", name);
+        });
+      }
+      elements.set(name, item);
+      list.appendChild(item);
+    }
+    title.addEventListener("click", (e) => {
+      e.stopPropagation();
+      const wasOpen = title.classList.contains("open");
+      closeMenus();
+      if (!wasOpen && title.getAttribute("aria-disabled") !== "true" && menu.items.length) title.classList.add("open");
+    });
+    title.addEventListener("mouseenter", () => {
+      if (menubar.querySelector(".menutitle.open") && title.getAttribute("aria-disabled") !== "true" && menu.items.length) {
+        closeMenus();
+        title.classList.add("open");
+      }
+    });
+    elements.set(menu.title, title);
+    menubar.appendChild(title);
+  };
+
+  Module.pictureBuffer(0, planPicture.data.length).set(planPicture.data);
+  Module.pictureBuffer(1, skyPicture.data.length).set(skyPicture.data);
+  win = new Module.PageWindow(hooks, planPicture.width, planPicture.height,
+                              skyPicture.width, skyPicture.height, shippedCatalogue);
+  layout = JSON.parse(win.layout());
+  windowEl.style.width = layout.width + "px";
+  client.style.width = layout.width + "px";
+  client.style.height = layout.height + "px";
+  layout.menus.forEach(makeMenu);
+  layout.controls.forEach(make);
+  elements.set(layout.windowName, windowEl);
+  windowEl.dataset.kind = "caption";
+  client.addEventListener("mousemove", () => send("mouseMove", layout.windowName));
+  performance.mark("vantor:built");
+  document.addEventListener("click", closeMenus);
+  dialog.addEventListener("close", () => windowEl.focus());
+  mirror();
+
+  // ----- keys of the whole window ---------------------------------------------------------------
+  document.addEventListener("keydown", (e) => {
+    if (dialog.open) return;
+    if (e.key === "Escape" && menubar.querySelector(".menutitle.open")) { closeMenus(); return; }
+    const key = layout.keys.find((k) => k.code === e.code && k.ctrl === e.ctrlKey &&
+                                         k.shift === e.shiftKey && !e.altKey && !e.metaKey);
+    if (!key) return;
+    e.preventDefault();
+    const el = elements.get(key.control);
+    if (el && el.getAttribute("aria-disabled") === "true") return;
+    if (e.repeat && el && el.dataset.kind === "button") return;
+    aboutAsked = key.control === layout.aboutCommand;
+    send("click", key.control);
+  });
+
+  // ----- the user's own star catalogue ----------------------------------------------------------
+  // Dropped or chosen, it becomes the "vantor.csv" beside the program, which the star commands
+  // read before the shipped one; then it is loaded onto the ecliptic as that command does.
+  const takeCatalogue = async (file) => {
+    if (!file) return;
+    let bytes;
+    try {
+      bytes = new Uint8Array(await file.arrayBuffer());
+    } catch (error) {
+      hooks.message("warning", "Vantor", "Cannot open " + file.name + ": " + error.message);
+      return;
+    }
+    Module.FS.writeFile("/vantor.csv", bytes);
+    send("click", layout.userCatalogueCommand);
+  };
+  windowEl.addEventListener("dragover", (e) => { e.preventDefault(); windowEl.classList.add("dragging"); });
+  windowEl.addEventListener("dragleave", (e) => { if (e.target === windowEl || e.target.id === "dropzone") windowEl.classList.remove("dragging"); });
+  windowEl.addEventListener("drop", (e) => {
+    e.preventDefault();
+    windowEl.classList.remove("dragging");
+    takeCatalogue(e.dataTransfer.files[0]);
+  });
+  const chooser = document.getElementById("chooser");
+  chooser.addEventListener("change", () => { takeCatalogue(chooser.files[0]); chooser.value = ""; });
+  const open = document.createElement("div");
+  open.className = "menuitem";
+  open.setAttribute("role", "menuitem");
+  open.id = "openCatalogue";
+  open.innerHTML = '<span class="text">Open vantor.csv…</span><span class="keys"></span>';
+  open.addEventListener("click", (e) => { e.stopPropagation(); closeMenus(); chooser.click(); });
+  menubar.querySelector(".menu").prepend(open);
+
+  // ----- enlarging by whole factors -------------------------------------------------------------
+  const fit = () => {
+    const height = layout.height + menubar.offsetHeight;
+    const factor = Math.max(1, Math.floor(Math.min(innerWidth / layout.width, innerHeight / height)));
+    windowEl.style.transform = factor > 1 ? `scale(${factor})` : "";
+  };
+  addEventListener("resize", fit);
+  fit();
+
+  // ----- the clock ------------------------------------------------------------------------------
+  const tick = () => { win.tick(); mirror(); };
+  timer = setInterval(tick, layout.tick);
+
+  // When the window is first on the screen: two frames after it was built.
+  requestAnimationFrame(() => requestAnimationFrame(() => {
+    windowEl.dataset.paintedAt = performance.now().toFixed(1);
+  }));
+  windowEl.dataset.ready = "true";
+  return { Module, win, tick, mirror, elements, layout,
+           stopClock: () => clearInterval(timer),
+           startClock: () => { clearInterval(timer); timer = setInterval(tick, layout.tick); } };
+})();

@@ -1,0 +1,363 @@
+#include "window/web/webwindow.hpp"
+
+#include "assets/face.hpp"
+#include "window/accessibletexts.hpp"
+#include "window/controllayout.hpp"
+#include "window/controlkeys.hpp"
+
+#include <utility>
+
+namespace vantor {
+
+namespace {
+
+constexpr int tickMilliseconds = 100;
+
+// Text as a JSON string, quotes included.
+std::string jsonText(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                constexpr const char* hex = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[(c >> 4) & 0xF];
+                out += hex[c & 0xF];
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string field(std::string_view name, std::string_view json) {
+    return jsonText(name) + ":" + std::string(json);
+}
+
+std::string boolean(bool value) {
+    return value ? "true" : "false";
+}
+
+// One menu of the menu bar: its title and its commands, in the order the desktop shows them.
+struct Menu {
+    MenuItem* title;
+    std::vector<MenuItem*> items;
+    bool right; // at the right-hand end of the bar
+
+    [[nodiscard]] std::vector<MenuItem*> entries() const {
+        std::vector<MenuItem*> all{title};
+        all.insert(all.end(), items.begin(), items.end());
+        return all;
+    }
+};
+
+// The key as the browser's keyboard events name its place on the keyboard, and as a menu shows it.
+std::string browserKey(const KeyChord& chord) {
+    switch (chord.key) {
+    case Key::Q:
+        return "KeyQ";
+    case Key::E:
+        return "KeyE";
+    case Key::L:
+        return "KeyL";
+    case Key::S:
+        return "KeyS";
+    case Key::F1:
+        return "F1";
+    case Key::Home:
+        return "Home";
+    case Key::Left:
+        return "ArrowLeft";
+    case Key::Right:
+        return "ArrowRight";
+    case Key::Escape:
+        return "Escape";
+    case Key::Pause:
+        return "Pause";
+    }
+    return "";
+}
+
+std::string keyLabel(const KeyChord& chord) {
+    const std::string code = browserKey(chord);
+    if (code.rfind("Key", 0) == 0) {
+        return code.substr(3);
+    }
+    if (code.rfind("Arrow", 0) == 0) {
+        return code.substr(5);
+    }
+    return code == "Escape" ? "Esc" : code;
+}
+
+} // namespace
+
+std::string chordText(const KeyChord& chord) {
+    return std::string(chord.ctrl ? "ctrl+" : "") + (chord.shift ? "shift+" : "") +
+           browserKey(chord);
+}
+
+namespace {
+
+std::vector<Menu> menus(Controls& c) {
+    return {{&c.fileM, {&c.fMdiv, &c.fxM}, false},
+            {&c.optMen, {}, false},
+            {&c.testMen,
+             {&c.TloadEqMen, &c.TloadEcMen, &c.TclrPlanMen, &c.TclrMercMen, &c.TsaveP,
+              &c.TsaveMerc},
+             false},
+            {&c.helpMen, {&c.hMdiv, &c.HaboutMen}, true}};
+}
+
+} // namespace
+
+WebWindow::WebWindow(Platform platform, Raster planBackground, Raster skyBackground,
+                     std::string shippedCatalogue)
+    : m_form(std::move(platform), std::move(planBackground), std::move(skyBackground)) {
+    m_form.setShippedCatalogue(std::move(shippedCatalogue));
+    index();
+    m_form.startUp();
+}
+
+// Every control by its name, with its click and double-click as the desktop's widgets give
+// them, how the page shows it, and a listener that notes each change of its state.
+void WebWindow::index() {
+    Controls& c = m_form.controls();
+    const auto none = std::function<void()>{};
+    const auto note = [this](Control& control) {
+        control.onChanged([this, &control] { m_changed.insert(control.name()); });
+    };
+
+    m_entries[c.retroF.name()] = {none, none, &c.retroF, "caption", ""};
+    watch(c.retroF.name(), [&box = c.retroF] { return field("caption", jsonText(box.caption())); });
+    note(c.retroF);
+
+    for (Frame* frame : {&c.planFrm, &c.Frame4, &c.Frame3, &c.Frame2}) {
+        m_entries[frame->name()] = {none, [frame] { frame->doubleClick(); }, frame, "frame", ""};
+        watch(frame->name(), [frame] { return field("caption", jsonText(frame->caption())); });
+        note(*frame);
+    }
+    for (Label* label : {&c.tooltipsLab, &c.tLab, &c.Label2, &c.Label4, &c.Label5, &c.Label3}) {
+        const bool header = label != &c.tooltipsLab && label != &c.tLab;
+        const std::string details = label == &c.tLab      ? ",\"centred\":true,\"date\":true"
+                                    : header              ? ",\"centred\":true"
+                                                          : ",\"live\":true";
+        m_entries[label->name()] = {none, none, label, "label", details};
+        watch(label->name(), [label] {
+            return field("caption", jsonText(label->caption())) + "," +
+                   field("border", std::to_string(label->borderStyle()));
+        });
+        note(*label);
+    }
+    for (PictureControl* picture :
+         {&c.Frun, &c.Brun, &c.Brun_g, &c.Frun_g, &c.planBlock, &c.t0But, &c.BstepBut,
+          &c.BrunBut, &c.stopBut, &c.FrunBut, &c.FstepBut}) {
+        const bool clock = picture->face() != Face::None && picture->visible();
+        std::string details = clock ? ",\"bordered\":true,\"pressable\":true" : "";
+        if (picture == &c.planBlock) {
+            details = ",\"picture\":\"plaindisc.png\"";
+        }
+        m_entries[picture->name()] = {[picture] { picture->click(); },
+                                      [picture] { picture->doubleClick(); }, picture, "button",
+                                      details};
+        watch(picture->name(), [picture] {
+            return field("visible", boolean(picture->visible())) + "," +
+                   field("face", jsonText(faceFile(picture->face())));
+        });
+        note(*picture);
+    }
+    const std::pair<PictureControl*, const char*> surfaces[] = {
+        {&c.planView, ",\"surface\":0"}, {&c.mercator, ",\"surface\":1,\"bordered\":true"}};
+    for (const auto& surface : surfaces) {
+        PictureControl* picture = surface.first;
+        const char* details = surface.second;
+        m_entries[picture->name()] = {[picture] { picture->click(); },
+                                      [picture] { picture->doubleClick(); }, picture, "surface",
+                                      details};
+        watch(picture->name(), [picture] { return field("visible", boolean(picture->visible())); });
+        note(*picture);
+    }
+    for (OptionGroup* group : {&c.dtOpt, &c.modelOpt}) {
+        for (int i = 0; i < group->size(); ++i) {
+            OptionButton* option = &group->button(i);
+            std::string details = "," + field("caption", jsonText(option->caption()));
+            if (group == &c.dtOpt) {
+                details += ",\"plain\":true";
+            }
+            m_entries[option->name()] = {[option] { option->click(); }, none, option, "option",
+                                         details};
+            watch(option->name(),
+                  [option] { return field("selected", boolean(option->selected())); });
+            note(*option);
+        }
+    }
+    for (CheckBox* box : c.checkBoxes()) {
+        m_entries[box->name()] = {[box] { box->click(); }, none, box, "check",
+                                  "," + field("caption", jsonText(box->caption()))};
+        watch(box->name(), [box] { return field("value", std::to_string(box->value())); });
+        note(*box);
+    }
+    for (const Menu& menu : menus(c)) {
+        for (MenuItem* item : menu.entries()) {
+            m_entries[item->name()] = {[item] { item->click(); }, none, nullptr, "menu", ""};
+            watch(item->name(), [item] {
+                return field("caption", jsonText(item->caption())) + "," +
+                       field("enabled", boolean(item->enabled()));
+            });
+            item->onChanged([this, item] { m_changed.insert(item->name()); });
+        }
+    }
+}
+
+void WebWindow::watch(const std::string& name, std::function<std::string()> state) {
+    m_states[name] = std::move(state);
+    m_changed.insert(name);
+}
+
+std::string WebWindow::layoutJson() {
+    std::string out = "{" + field("width", std::to_string(twipsToPixels(clientWidthTwips))) +
+                      "," + field("height", std::to_string(twipsToPixels(clientHeightTwips))) +
+                      "," + field("tick", std::to_string(tickMilliseconds)) + "," +
+                      field("windowName", jsonText("retroF")) + "," +
+                      field("aboutCommand", jsonText("HaboutMen")) + "," +
+                      field("userCatalogueCommand", jsonText("TloadEcMen")) + ",\"controls\":[";
+    bool first = true;
+    for (const ControlPlace& place : controlPlaces()) {
+        const auto entry = m_entries.find(place.name);
+        if (entry == m_entries.end()) {
+            continue;
+        }
+        out += first ? "{" : ",{";
+        first = false;
+        out += field("name", jsonText(place.name)) + "," + field("kind", jsonText(entry->second.kind)) +
+               "," + field("container", jsonText(place.container)) + "," +
+               field("left", std::to_string(twipsToPixels(place.left))) + "," +
+               field("top", std::to_string(twipsToPixels(place.top))) + "," +
+               field("width", std::to_string(twipsToPixels(place.width))) + "," +
+               field("height", std::to_string(twipsToPixels(place.height))) +
+               entry->second.details;
+        if (const AccessibleText* text = accessibleTextOf(place.name)) {
+            out += "," + field("accessibleName", jsonText(text->name)) + "," +
+                   field("description", jsonText(text->description));
+        }
+        out += "}";
+    }
+    out += "],\"menus\":[";
+    first = true;
+    for (const Menu& menu : menus(m_form.controls())) {
+        out += first ? "{" : ",{";
+        first = false;
+        out += field("title", jsonText(menu.title->name())) + "," +
+               field("right", boolean(menu.right)) + ",\"items\":[";
+        std::string separators;
+        for (std::size_t i = 0; i < menu.items.size(); ++i) {
+            out += (i == 0 ? "" : ",") + jsonText(menu.items[i]->name());
+            if (menu.items[i]->isSeparator()) {
+                separators += (separators.empty() ? "" : ",") + jsonText(menu.items[i]->name());
+            }
+        }
+        out += "],\"separators\":[" + separators + "]}";
+    }
+    out += "],\"keys\":[";
+    first = true;
+    for (const ControlKey& key : controlKeys()) {
+        for (const KeyChord& chord : key.keys) {
+            out += first ? "{" : ",{";
+            first = false;
+            out += field("control", jsonText(key.control)) + "," +
+                   field("code", jsonText(browserKey(chord))) + "," +
+                   field("label", jsonText(keyLabel(chord))) + "," +
+                   field("chord", jsonText(chordText(chord))) + "," +
+                   field("ctrl", boolean(chord.ctrl)) + "," +
+                   field("shift", boolean(chord.shift)) + "}";
+        }
+    }
+    return out + "]}";
+}
+
+std::string WebWindow::takeChanges() {
+    std::string out = "{";
+    bool first = true;
+    for (const std::string& name : m_changed) {
+        const auto state = m_states.find(name);
+        if (state == m_states.end()) {
+            continue;
+        }
+        out += first ? "" : ",";
+        first = false;
+        out += jsonText(name) + ":{" + state->second() + "}";
+    }
+    m_changed.clear();
+    return out + "}";
+}
+
+void WebWindow::click(std::string_view name) {
+    const auto found = m_entries.find(name);
+    if (found != m_entries.end() && found->second.click) {
+        found->second.click();
+    }
+}
+
+void WebWindow::doubleClick(std::string_view name) {
+    const auto found = m_entries.find(name);
+    if (found != m_entries.end() && found->second.doubleClick) {
+        found->second.doubleClick();
+    }
+}
+
+void WebWindow::mouseMove(std::string_view name) {
+    const auto found = m_entries.find(name);
+    if (found != m_entries.end() && found->second.control != nullptr) {
+        found->second.control->mouseMove();
+    }
+}
+
+Surface& WebWindow::surface(int which) {
+    return which == 0 ? m_form.planSurface() : m_form.skySurface();
+}
+
+std::uint64_t WebWindow::changeCount(int which) {
+    return surface(which).changeCount();
+}
+
+int WebWindow::width(int which) {
+    return surface(which).width();
+}
+
+int WebWindow::height(int which) {
+    return surface(which).height();
+}
+
+const std::uint8_t* WebWindow::rgba(int which) {
+    const auto slot = static_cast<std::size_t>(which == 0 ? 0 : 1);
+    Surface& from = surface(which);
+    if (m_converted[slot] != from.changeCount() || m_rgba[slot].empty()) {
+        const Raster& image = from.Image();
+        const auto count =
+            static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height());
+        m_rgba[slot].resize(count);
+        // 0xFFRRGGBB to the bytes red, green, blue, alpha: the red and blue bytes swap places.
+        const Pixel* pixel = image.data();
+        for (std::uint32_t& word : m_rgba[slot]) {
+            const Pixel p = *pixel++;
+            word = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+        }
+        m_converted[slot] = from.changeCount();
+    }
+    return reinterpret_cast<const std::uint8_t*>(m_rgba[slot].data());
+}
+
+} // namespace vantor
