@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and scenario suites, the
-# fuzz targets (VANTOR_FUZZ_SECONDS each, default 60), then the suites again under the address and
+# browser page in headless Chromium, the fuzz targets (VANTOR_FUZZ_SECONDS each, default 60),
+# then the suites again under the address and
 # undefined-behaviour sanitizers (whose summary is the last thing printed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +11,9 @@ export QT_QPA_PLATFORM=offscreen
 [ -f build/dev/build.ninja ] || cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev -j2
+
+# The browser edition: builds build/web/vantor.html and drives it in headless Chromium.
+scripts/webtest.sh
 
 # The fuzz targets (clang, libFuzzer, sanitizers), one at a time: each replays its committed
 # corpus, then fuzzes.

@@ -17,10 +17,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# The page's font: Liberation Sans 2 from Debian's fonts-liberation2 (SIL Open Font License),
-# unpacked here rather than installed, so the desktop's font choice stays as it is.
+# The page's font: Liberation Sans 2 from Debian's fonts-liberation2 (SIL Open Font License, its
+# notice in data/fonts/OFL.txt), unpacked here rather than installed, so that the desktop's font
+# stays as it is.
 fonts=build/web/fonts
-if [ ! -f "$fonts/OFL.txt" ]; then
+if [ ! -f "$fonts/LiberationSans-Bold.woff2" ]; then
     rm -rf "$fonts" && mkdir -p "$fonts/deb"
     (cd "$fonts/deb" && apt-get download fonts-liberation2 >/dev/null 2>&1 ||
         { $sudo apt-get update -qq && apt-get download fonts-liberation2 >/dev/null; })
@@ -29,7 +30,6 @@ if [ ! -f "$fonts/OFL.txt" ]; then
         cp "$fonts/deb/x/usr/share/fonts/truetype/liberation2/LiberationSans-$face.ttf" "$fonts/"
         woff2_compress "$fonts/LiberationSans-$face.ttf" >/dev/null
     done
-    cp "$fonts/deb/x/usr/share/doc/fonts-liberation2/copyright" "$fonts/OFL.txt"
     rm -rf "$fonts/deb"
 fi
 

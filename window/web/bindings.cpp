@@ -1,11 +1,10 @@
 // The page's handle on the window: the browser's hooks in, the window's calls out.
 #include "window/web/webwindow.hpp"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
-
 #include <algorithm>
 #include <cstdint>
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,18 +55,24 @@ Platform platformOf(val hooks) {
     };
     platform.message = [hooks](Platform::Icon icon, const std::string& title,
                                const std::string& text) {
-        hooks.call<void>("message", icon == Platform::Icon::Warning ? std::string("warning")
-                                                                    : std::string("information"),
+        hooks.call<void>("message",
+                         icon == Platform::Icon::Warning ? std::string("warning")
+                                                         : std::string("information"),
                          title, text);
     };
-    platform.writeFile = [hooks](const std::string& fileName,
-                                 std::span<const std::uint8_t> bytes) -> std::optional<std::string> {
+    platform.writeFile =
+        [hooks](const std::string& fileName,
+                std::span<const std::uint8_t> bytes) -> std::optional<std::string> {
         const val failure = hooks.call<val>(
             "writeFile", fileName, val(emscripten::typed_memory_view(bytes.size(), bytes.data())));
         if (failure.isString()) {
             return failure.as<std::string>();
         }
         return std::nullopt;
+    };
+    platform.about = [hooks](const std::string& title, const std::string& text,
+                             const std::string& note) {
+        hooks.call<void>("about", title, text, note);
     };
     platform.quit = [hooks] { hooks.call<void>("quit"); };
     return platform;

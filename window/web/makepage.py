@@ -22,14 +22,15 @@ def inline_script(text, path):
 
 def main():
     parser = argparse.ArgumentParser()
-    for name in ("template", "style", "binding", "module", "catalogue", "fonts", "output"):
+    for name in ("template", "style", "binding", "module", "catalogue", "fonts", "notice", "output"):
         parser.add_argument("--" + name, required=True)
     parser.add_argument("pictures", nargs="+")
     args = parser.parse_args()
 
     pictures = {os.path.basename(p): base64.b64encode(read(p, "rb")).decode("ascii")
                 for p in args.pictures}
-    notice = read(os.path.join(args.fonts, "OFL.txt")).replace("--", "- -")
+    # An HTML comment cannot hold "--".
+    notice = read(args.notice).replace("--", "- -")
     parts = {
         "@ICON@": "data:image/png;base64," + pictures["icon64.png"],
         "@FONT_NOTICE@": notice,

@@ -3,7 +3,7 @@
 // comparison. With --ticks N it then runs the clock forward and prints the time of one tick, the
 // native side of the benchmark of the WebAssembly tick.
 #include "assets/pictures.hpp"
-#include "window/controlkeys.hpp"
+#include "window/keys.hpp"
 #include "window/web/webwindow.hpp"
 
 #include <chrono>
@@ -16,12 +16,11 @@
 namespace {
 
 // The control a key chord such as "ctrl+shift+ArrowLeft" clicks, or empty.
-std::string controlOfKeys(const std::string& chord, vantor::WebWindow& window) {
-    for (const vantor::ControlKey& key : vantor::controlKeys()) {
-        for (const vantor::KeyChord& keys : key.keys) {
-            if (vantor::chordText(keys) == chord) {
-                return std::string(key.control);
-            }
+std::string controlOfKeys(const std::string& chord) {
+    for (const vantor::ControlKey& command : vantor::controlKeys()) {
+        if (vantor::chordText(command.key) == chord ||
+            (command.alternative && vantor::chordText(*command.alternative) == chord)) {
+            return std::string(command.control);
         }
     }
     return {};
@@ -47,8 +46,9 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path sessionFile = std::filesystem::absolute(argv[1]);
     std::filesystem::current_path(folder);
     vantor::Platform platform;
-    platform.writeFile = [&folder](const std::string& name, std::span<const std::uint8_t> bytes)
-        -> std::optional<std::string> {
+    platform.writeFile =
+        [&folder](const std::string& name,
+                  std::span<const std::uint8_t> bytes) -> std::optional<std::string> {
         std::ofstream out(folder / name, std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()),
                   static_cast<std::streamsize>(bytes.size()));
@@ -72,15 +72,14 @@ int main(int argc, char* argv[]) {
             window.click(what);
         } else if (verb == "dblclick") {
             window.doubleClick(what);
-        } else if (verb == "key" && !controlOfKeys(what, window).empty()) {
-            window.click(controlOfKeys(what, window));
+        } else if (verb == "key" && !controlOfKeys(what).empty()) {
+            window.click(controlOfKeys(what));
         } else if (verb == "tick") {
             for (int i = std::stoi(what); i > 0; --i) {
                 window.tick();
             }
         } else {
-            std::fprintf(stderr, "%s:%d: cannot play \"%s\"\n", argv[1], lineNumber,
-                         line.c_str());
+            std::fprintf(stderr, "%s:%d: cannot play \"%s\"\n", argv[1], lineNumber, line.c_str());
             return 1;
         }
     }

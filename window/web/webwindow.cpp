@@ -2,8 +2,8 @@
 
 #include "assets/face.hpp"
 #include "window/accessibletexts.hpp"
-#include "window/controllayout.hpp"
-#include "window/controlkeys.hpp"
+#include "window/keys.hpp"
+#include "window/layout.hpp"
 
 #include <utility>
 
@@ -66,34 +66,34 @@ struct Menu {
 };
 
 // The key as the browser's keyboard events name its place on the keyboard, and as a menu shows it.
-std::string browserKey(const KeyChord& chord) {
-    switch (chord.key) {
-    case Key::Q:
+std::string browserKey(const Key& key) {
+    switch (key.name) {
+    case KeyName::Q:
         return "KeyQ";
-    case Key::E:
+    case KeyName::E:
         return "KeyE";
-    case Key::L:
+    case KeyName::L:
         return "KeyL";
-    case Key::S:
+    case KeyName::S:
         return "KeyS";
-    case Key::F1:
+    case KeyName::F1:
         return "F1";
-    case Key::Home:
+    case KeyName::Home:
         return "Home";
-    case Key::Left:
+    case KeyName::Left:
         return "ArrowLeft";
-    case Key::Right:
+    case KeyName::Right:
         return "ArrowRight";
-    case Key::Escape:
+    case KeyName::Escape:
         return "Escape";
-    case Key::Pause:
+    case KeyName::Pause:
         return "Pause";
     }
     return "";
 }
 
-std::string keyLabel(const KeyChord& chord) {
-    const std::string code = browserKey(chord);
+std::string keyLabel(const Key& key) {
+    const std::string code = browserKey(key);
     if (code.rfind("Key", 0) == 0) {
         return code.substr(3);
     }
@@ -105,21 +105,20 @@ std::string keyLabel(const KeyChord& chord) {
 
 } // namespace
 
-std::string chordText(const KeyChord& chord) {
-    return std::string(chord.ctrl ? "ctrl+" : "") + (chord.shift ? "shift+" : "") +
-           browserKey(chord);
+std::string chordText(const Key& key) {
+    return std::string(key.ctrl ? "ctrl+" : "") + (key.shift ? "shift+" : "") + browserKey(key);
 }
 
 namespace {
 
 std::vector<Menu> menus(Controls& c) {
-    return {{&c.fileM, {&c.fMdiv, &c.fxM}, false},
-            {&c.optMen, {}, false},
-            {&c.testMen,
-             {&c.TloadEqMen, &c.TloadEcMen, &c.TclrPlanMen, &c.TclrMercMen, &c.TsaveP,
-              &c.TsaveMerc},
-             false},
-            {&c.helpMen, {&c.hMdiv, &c.HaboutMen}, true}};
+    return {
+        {&c.fileM, {&c.fMdiv, &c.fxM}, false},
+        {&c.optMen, {}, false},
+        {&c.testMen,
+         {&c.TloadEqMen, &c.TloadEcMen, &c.TclrPlanMen, &c.TclrMercMen, &c.TsaveP, &c.TsaveMerc},
+         false},
+        {&c.helpMen, {&c.hMdiv, &c.HaboutMen}, true}};
 }
 
 } // namespace
@@ -152,9 +151,9 @@ void WebWindow::index() {
     }
     for (Label* label : {&c.tooltipsLab, &c.tLab, &c.Label2, &c.Label4, &c.Label5, &c.Label3}) {
         const bool header = label != &c.tooltipsLab && label != &c.tLab;
-        const std::string details = label == &c.tLab      ? ",\"centred\":true,\"date\":true"
-                                    : header              ? ",\"centred\":true"
-                                                          : ",\"live\":true";
+        const std::string details = label == &c.tLab ? ",\"centred\":true,\"date\":true"
+                                    : header         ? ",\"centred\":true"
+                                                     : ",\"live\":true";
         m_entries[label->name()] = {none, none, label, "label", details};
         watch(label->name(), [label] {
             return field("caption", jsonText(label->caption())) + "," +
@@ -162,9 +161,8 @@ void WebWindow::index() {
         });
         note(*label);
     }
-    for (PictureControl* picture :
-         {&c.Frun, &c.Brun, &c.Brun_g, &c.Frun_g, &c.planBlock, &c.t0But, &c.BstepBut,
-          &c.BrunBut, &c.stopBut, &c.FrunBut, &c.FstepBut}) {
+    for (PictureControl* picture : {&c.Frun, &c.Brun, &c.Brun_g, &c.Frun_g, &c.planBlock, &c.t0But,
+                                    &c.BstepBut, &c.BrunBut, &c.stopBut, &c.FrunBut, &c.FstepBut}) {
         const bool clock = picture->face() != Face::None && picture->visible();
         std::string details = clock ? ",\"bordered\":true,\"pressable\":true" : "";
         if (picture == &c.planBlock) {
@@ -228,11 +226,10 @@ void WebWindow::watch(const std::string& name, std::function<std::string()> stat
 }
 
 std::string WebWindow::layoutJson() {
-    std::string out = "{" + field("width", std::to_string(twipsToPixels(clientWidthTwips))) +
-                      "," + field("height", std::to_string(twipsToPixels(clientHeightTwips))) +
-                      "," + field("tick", std::to_string(tickMilliseconds)) + "," +
+    std::string out = "{" + field("width", std::to_string(twipsToPixels(clientWidthTwips))) + "," +
+                      field("height", std::to_string(twipsToPixels(clientHeightTwips))) + "," +
+                      field("tick", std::to_string(tickMilliseconds)) + "," +
                       field("windowName", jsonText("retroF")) + "," +
-                      field("aboutCommand", jsonText("HaboutMen")) + "," +
                       field("userCatalogueCommand", jsonText("TloadEcMen")) + ",\"controls\":[";
     bool first = true;
     for (const ControlPlace& place : controlPlaces()) {
@@ -242,13 +239,14 @@ std::string WebWindow::layoutJson() {
         }
         out += first ? "{" : ",{";
         first = false;
-        out += field("name", jsonText(place.name)) + "," + field("kind", jsonText(entry->second.kind)) +
-               "," + field("container", jsonText(place.container)) + "," +
-               field("left", std::to_string(twipsToPixels(place.left))) + "," +
-               field("top", std::to_string(twipsToPixels(place.top))) + "," +
-               field("width", std::to_string(twipsToPixels(place.width))) + "," +
-               field("height", std::to_string(twipsToPixels(place.height))) +
-               entry->second.details;
+        const PixelPlace pixels = pixelPlace(place);
+        out += field("name", jsonText(place.name)) + "," +
+               field("kind", jsonText(entry->second.kind)) + "," +
+               field("container", jsonText(place.container)) + "," +
+               field("left", std::to_string(pixels.left)) + "," +
+               field("top", std::to_string(pixels.top)) + "," +
+               field("width", std::to_string(pixels.width)) + "," +
+               field("height", std::to_string(pixels.height)) + entry->second.details;
         if (const AccessibleText* text = accessibleTextOf(place.name)) {
             out += "," + field("accessibleName", jsonText(text->name)) + "," +
                    field("description", jsonText(text->description));
@@ -273,16 +271,20 @@ std::string WebWindow::layoutJson() {
     }
     out += "],\"keys\":[";
     first = true;
-    for (const ControlKey& key : controlKeys()) {
-        for (const KeyChord& chord : key.keys) {
+    for (const ControlKey& command : controlKeys()) {
+        std::vector<Key> keys{command.key};
+        if (command.alternative) {
+            keys.push_back(*command.alternative);
+        }
+        for (const Key& key : keys) {
             out += first ? "{" : ",{";
             first = false;
-            out += field("control", jsonText(key.control)) + "," +
-                   field("code", jsonText(browserKey(chord))) + "," +
-                   field("label", jsonText(keyLabel(chord))) + "," +
-                   field("chord", jsonText(chordText(chord))) + "," +
-                   field("ctrl", boolean(chord.ctrl)) + "," +
-                   field("shift", boolean(chord.shift)) + "}";
+            out += field("control", jsonText(command.control)) + "," +
+                   field("code", jsonText(browserKey(key))) + "," +
+                   field("label", jsonText(keyLabel(key))) + "," +
+                   field("chord", jsonText(chordText(key))) + "," +
+                   field("ctrl", boolean(key.ctrl)) + "," + field("shift", boolean(key.shift)) +
+                   "}";
         }
     }
     return out + "]}";

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "surface/raster.hpp"
-#include "window/controlkeys.hpp"
+#include "window/keys.hpp"
 #include "window/retroform.hpp"
 
 #include <cstdint>
@@ -20,7 +20,7 @@ namespace vantor {
 // user's events by control name, and mirrors what takeChanges() reports.
 // A key chord as the page names it: "ctrl+", "shift+" and the browser's code of the key's place
 // on the keyboard ("ctrl+shift+ArrowLeft", "F1").
-[[nodiscard]] std::string chordText(const KeyChord& chord);
+[[nodiscard]] std::string chordText(const Key& key);
 
 class WebWindow {
 public:

@@ -38,23 +38,28 @@ const vantorPage = (async () => {
   let win = null;
   let layout = null;
   let timer = 0;
-  let aboutAsked = false;
+
+  // A modal box that does not hold up the action that asked for it, as on the desktop.
+  const showMessage = (icon, title, text, note) => {
+    dialog.querySelector("h2").textContent = title;
+    const iconEl = dialog.querySelector(".icon");
+    iconEl.className = "icon " + icon;
+    iconEl.textContent = icon === "warning" ? "!" : "i";
+    dialog.querySelector(".text").textContent = text.replace(/\r\n/g, "\n");
+    dialog.querySelector(".note").textContent = note ?? "";
+    dialog.querySelector(".note").hidden = note === null;
+    dialog.querySelector(".credits").hidden = note === null;
+    if (!dialog.open) dialog.showModal();
+    dialog.querySelector("button").focus();
+  };
 
   // ----- the browser's hooks --------------------------------------------------------------------
   const monthFormat = new Intl.DateTimeFormat(undefined, { month: "long" });
   const hooks = {
     monthName: (month) => monthFormat.format(new Date(2001, month - 1, 15)),
-    message: (icon, title, text) => {
-      dialog.querySelector("h2").textContent = title;
-      const iconEl = dialog.querySelector(".icon");
-      iconEl.className = "icon " + icon;
-      iconEl.textContent = icon === "warning" ? "!" : "i";
-      dialog.querySelector(".text").textContent = text.replace(/\r\n/g, "\n");
-      dialog.querySelector(".credits").hidden = !aboutAsked;
-      aboutAsked = false;
-      if (!dialog.open) dialog.showModal();
-      dialog.querySelector("button").focus();
-    },
+    message: (icon, title, text) => showMessage(icon, title, text, null),
+    // The About box also names the font the page carries, whose licence asks for it.
+    about: (title, text, note) => showMessage("information", title, text, note),
     writeFile: (name, view) => {
       try {
         const blob = new Blob([new Uint8Array(view)], { type: "image/bmp" });
@@ -242,7 +247,6 @@ const vantorPage = (async () => {
           e.stopPropagation();
           if (item.getAttribute("aria-disabled") === "true") return;
           closeMenus();
-          aboutAsked = name === layout.aboutCommand;
           send("click", name);
         });
       }
@@ -294,7 +298,6 @@ const vantorPage = (async () => {
     const el = elements.get(key.control);
     if (el && el.getAttribute("aria-disabled") === "true") return;
     if (e.repeat && el && el.dataset.kind === "button") return;
-    aboutAsked = key.control === layout.aboutCommand;
     send("click", key.control);
   });
 
