@@ -2,6 +2,7 @@
 #include "window/web/webwindow.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -50,8 +51,13 @@ Raster rasterOf(int which, int width, int height) {
 // dialog, a file written as a download, and quitting as the page shows it.
 Platform platformOf(val hooks) {
     Platform platform;
-    platform.monthName = [hooks](unsigned month) {
-        return hooks.call<std::string>("monthName", month);
+    // Asked of the browser once: the clock writes a month's name at every tick.
+    std::array<std::string, 12> months;
+    for (unsigned month = 1; month <= months.size(); ++month) {
+        months.at(month - 1) = hooks.call<std::string>("monthName", month);
+    }
+    platform.monthName = [months](unsigned month) {
+        return month >= 1 && month <= months.size() ? months.at(month - 1) : std::string();
     };
     platform.message = [hooks](Platform::Icon icon, const std::string& title,
                                const std::string& text) {

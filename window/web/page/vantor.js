@@ -198,12 +198,14 @@ const vantorPage = (async () => {
       if (place.accessibleName) canvas.setAttribute("aria-label", place.accessibleName);
       el.appendChild(canvas);
       const context = canvas.getContext("2d");
-      const image = context.createImageData(canvas.width, canvas.height);
       let painted = -1;
       refresh.push(() => {
         const count = win.changeCount(surface);
         if (count === painted) return;
-        image.data.set(win.pixels(surface));
+        // The pixels straight from the window's memory, copied once, into the canvas.
+        const bytes = win.pixels(surface);
+        const image = new ImageData(new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length),
+                                    canvas.width, canvas.height);
         context.putImageData(image, 0, 0);
         painted = count;
       });
