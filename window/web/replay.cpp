@@ -85,6 +85,9 @@ int main(int argc, char* argv[]) {
     }
     if (ticks > 0) {
         window.click("FrunBut");
+        for (int i = 0; i < ticks; ++i) {
+            window.tick();
+        }
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < ticks; ++i) {
             window.tick();

@@ -267,7 +267,15 @@ std::string WebWindow::layoutJson() {
                 separators += (separators.empty() ? "" : ",") + jsonText(menu.items[i]->name());
             }
         }
-        out += "],\"separators\":[" + separators + "]}";
+        out += "],\"separators\":[" + separators + "],\"descriptions\":{";
+        bool firstText = true;
+        for (const MenuItem* item : menu.items) {
+            if (const AccessibleText* text = accessibleTextOf(item->name())) {
+                out += (firstText ? "" : ",") + field(item->name(), jsonText(text->description));
+                firstText = false;
+            }
+        }
+        out += "}}";
     }
     out += "],\"keys\":[";
     first = true;

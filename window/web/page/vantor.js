@@ -243,6 +243,7 @@ const vantorPage = (async () => {
         item.setAttribute("role", "menuitem");
         item.tabIndex = -1;
         item.innerHTML = '<span class="text"></span><span class="keys"></span>';
+        if (menu.descriptions[name]) item.setAttribute("aria-description", menu.descriptions[name]);
         const keys = keysOf(name);
         if (keys.length) item.querySelector(".keys").textContent = keyText(keys[0]);
         item.addEventListener("click", (e) => {
