@@ -28,7 +28,7 @@ if [ ! -f "$fonts/LiberationSans-Bold.woff2" ]; then
     dpkg-deb -x "$fonts"/deb/fonts-liberation2_*.deb "$fonts/deb/x"
     for face in Regular Bold; do
         cp "$fonts/deb/x/usr/share/fonts/truetype/liberation2/LiberationSans-$face.ttf" "$fonts/"
-        woff2_compress "$fonts/LiberationSans-$face.ttf" >/dev/null
+        woff2_compress "$fonts/LiberationSans-$face.ttf" >/dev/null 2>&1
     done
     rm -rf "$fonts/deb"
 fi

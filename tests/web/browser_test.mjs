@@ -146,6 +146,8 @@ check(missing.length === 0, `every control's accessible name is in the accessibi
 
 // ----- a larger browser window enlarges the window by a whole factor ------------------------------
 await page.setViewportSize({ width: 1280, height: 1100 });
+await page.waitForFunction((w) => document.getElementById("window").getBoundingClientRect().width > w,
+                           layout.width, { timeout: 3000 }).catch(() => {});
 const shown = await page.locator("#window").boundingBox();
 const rendering = await page.locator('[data-name="mercator"] canvas').evaluate((c) => getComputedStyle(c).imageRendering);
 check(shown.width === 2 * layout.width && rendering === "pixelated",

@@ -1,7 +1,7 @@
 #include "window/web/webwindow.hpp"
 
-#include "assets/face.hpp"
 #include "window/accessibletexts.hpp"
+#include "window/face.hpp"
 #include "window/keys.hpp"
 #include "window/layout.hpp"
 
@@ -101,6 +101,14 @@ std::string keyLabel(const Key& key) {
         return code.substr(5);
     }
     return code == "Escape" ? "Esc" : code;
+}
+
+// Commands that switch something on and off (running, the stars drawn by exclusive-or) act once
+// per press of their key, as on the desktop: on every repeat of a held key the result would
+// depend on how long it was held.
+bool togglesOnEachPress(std::string_view control) {
+    return control == "FrunBut" || control == "BrunBut" || control == "TloadEqMen" ||
+           control == "TloadEcMen";
 }
 
 } // namespace
@@ -292,7 +300,7 @@ std::string WebWindow::layoutJson() {
                    field("label", jsonText(keyLabel(key))) + "," +
                    field("chord", jsonText(chordText(key))) + "," +
                    field("ctrl", boolean(key.ctrl)) + "," + field("shift", boolean(key.shift)) +
-                   "}";
+                   "," + field("repeats", boolean(!togglesOnEachPress(command.control))) + "}";
         }
     }
     return out + "]}";

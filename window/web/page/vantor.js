@@ -300,7 +300,7 @@ const vantorPage = (async () => {
     e.preventDefault();
     const el = elements.get(key.control);
     if (el && el.getAttribute("aria-disabled") === "true") return;
-    if (e.repeat && el && el.dataset.kind === "button") return;
+    if (e.repeat && !key.repeats) return;
     send("click", key.control);
   });
 
