@@ -261,6 +261,10 @@ std::string WebWindow::layoutJson() {
         }
         out += "}";
     }
+    out += "],\"tabOrder\":[";
+    for (std::size_t i = 0; i < tabOrder.size(); ++i) {
+        out += (i == 0 ? "" : ",") + jsonText(tabOrder.at(i));
+    }
     out += "],\"menus\":[";
     first = true;
     for (const Menu& menu : menus(m_form.controls())) {

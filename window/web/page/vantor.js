@@ -282,6 +282,8 @@ const vantorPage = (async () => {
   client.style.height = layout.height + "px";
   layout.menus.forEach(makeMenu);
   layout.controls.forEach(make);
+  // Tab goes through the panels as they read, as on the desktop.
+  layout.tabOrder.forEach((name, i) => { elements.get(name).tabIndex = i + 1; });
   elements.set(layout.windowName, windowEl);
   windowEl.dataset.kind = "caption";
   client.addEventListener("mousemove", () => send("mouseMove", layout.windowName));
