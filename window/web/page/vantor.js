@@ -197,7 +197,7 @@ const vantorPage = (async () => {
       canvas.setAttribute("role", "img");
       if (place.accessibleName) canvas.setAttribute("aria-label", place.accessibleName);
       el.appendChild(canvas);
-      const context = canvas.getContext("2d");
+      const context = canvas.getContext("2d", { alpha: false });
       let painted = -1;
       refresh.push(() => {
         const count = win.changeCount(surface);
