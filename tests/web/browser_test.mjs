@@ -108,7 +108,10 @@ await page.evaluate((text) => {
   transfer.items.add(new File([text], "vantor.csv", { type: "text/csv" }));
   document.getElementById("window").dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true }));
 }, good);
-await page.waitForTimeout(200);
+// Reading the dropped file takes a moment: wait until the view changes or a message shows.
+for (let waited = 0; waited < 5000 && (await skyPixels()) === before && !(await dialogText()); waited += 100) {
+  await page.waitForTimeout(100);
+}
 const dropped = await dialogText();
 check(dropped === null && (await skyPixels()) !== before,
       `a good catalogue dropped on the window is plotted without a message${dropped ? " (" + dropped + ")" : ""}`);
