@@ -9,7 +9,7 @@ set(allowed_core core)
 set(allowed_surface surface core)
 set(allowed_catalogue catalogue core)
 set(allowed_planview planview surface core)
-set(allowed_skyview skyview catalogue surface core)
+set(allowed_skyview skyview surface core)
 set(allowed_window window planview skyview catalogue surface core)
 set(toolkit_free core surface catalogue planview skyview window)
 

@@ -1,15 +1,15 @@
 #pragma once
-// A started state, a sky view on the window's star field and the pixel arithmetic the tests
+// A started state, a sky view on a patterned background of the window's sky view size, and the
+// pixel arithmetic the tests
 // check against, worked out here from the map's extent rather than taken from the surface.
 
-#include "assets/pictures.hpp"
 #include "core/displayboxes.hpp"
 #include "core/positions.hpp"
 #include "skyview/skyview.hpp"
 #include "surface/surface.hpp"
 #include "tests/core/startedstate.hpp"
 
-#include <QRect>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -29,6 +29,53 @@ inline constexpr Pixel kFlipWhite = 0xFFFFFF;
 inline constexpr Pixel kFlipRed = 0xFF0000;
 inline constexpr Pixel kFlipMagenta = 0xFF00FF;
 inline constexpr Pixel kFlipYellow = 0xFFFF00;
+
+// A pixel position.
+struct Spot {
+    int px{0};
+    int py{0};
+    [[nodiscard]] int x() const { return px; }
+    [[nodiscard]] int y() const { return py; }
+    friend bool operator==(Spot, Spot) = default;
+};
+
+// The smallest rectangle of pixels holding every pixel added to it; its centre rounds down.
+class PixelBox {
+public:
+    void add(int x, int y) {
+        m_left = std::min(m_left, x);
+        m_top = std::min(m_top, y);
+        m_right = std::max(m_right, x);
+        m_bottom = std::max(m_bottom, y);
+    }
+    [[nodiscard]] int left() const { return m_left; }
+    [[nodiscard]] int top() const { return m_top; }
+    [[nodiscard]] int right() const { return m_right; }
+    [[nodiscard]] int width() const { return m_right - m_left + 1; }
+    [[nodiscard]] int height() const { return m_bottom - m_top + 1; }
+    [[nodiscard]] Spot center() const { return {(m_left + m_right) / 2, (m_top + m_bottom) / 2}; }
+
+private:
+    int m_left{1 << 30};
+    int m_top{1 << 30};
+    int m_right{-(1 << 30)};
+    int m_bottom{-(1 << 30)};
+};
+
+// 471 x 159 like the window's star field, every pixel different from its neighbours, so that a
+// figure erased at the wrong place or drawn twice shows.
+[[nodiscard]] inline Raster patternSky() {
+    Raster image(471, 159);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const auto red = static_cast<Pixel>((x * 29) & 0xFF);
+            const auto green = static_cast<Pixel>((y * 53) & 0xFF);
+            const auto blue = static_cast<Pixel>(((x + y) * 11) & 0xFF);
+            image.setPixel(x, y, 0xFF000000u | red << 16 | green << 8 | blue);
+        }
+    }
+    return image;
+}
 
 class SkyTest : public ::testing::Test {
 protected:
@@ -64,13 +111,13 @@ protected:
     }
 
     // The smallest rectangle holding every pixel where the surface differs from reference.
-    [[nodiscard]] QRect changed(const Raster& reference) const {
-        QRect box;
+    [[nodiscard]] PixelBox changed(const Raster& reference) const {
+        PixelBox box;
         const Raster& now = surface.Image();
         for (int j = 0; j < now.height(); ++j) {
             for (int i = 0; i < now.width(); ++i) {
                 if (now.pixel(i, j) != reference.pixel(i, j)) {
-                    box |= QRect(i, j, 1, 1);
+                    box.add(i, j);
                 }
             }
         }
@@ -89,10 +136,10 @@ protected:
 
     SimState state = startedState();
     PlainBoxes boxes;
-    Raster background = rasterOf(starField());
+    Raster background = patternSky();
     Surface surface{background};
     SkyView view{state, boxes, surface};
-    Raster base; // the star field with the grid
+    Raster base; // the background with the grid
 };
 
 } // namespace vantor::test

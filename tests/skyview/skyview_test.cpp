@@ -74,12 +74,12 @@ TEST_F(SkyTest, HelioSunAtStartSitsOnTheGridCross) {
         EXPECT_EQ(mark.markY, 0.0F);
         EXPECT_FLOAT_EQ(mark.markR, static_cast<float>(radius));
 
-        const QRect disc = changed(base);
-        EXPECT_EQ(disc.center(), QPoint(column(90.0), row(0.0)));
+        const PixelBox disc = changed(base);
+        EXPECT_EQ(disc.center(), Spot(column(90.0), row(0.0)));
         const double radiusPixels = radius / 360.0 * background.width();
         EXPECT_NEAR(disc.width() / 2.0, radiusPixels, 1.5);
         EXPECT_NEAR(disc.height() / 2.0, radiusPixels, 1.5); // round on screen
-        const QPoint centre = disc.center();
+        const Spot centre = disc.center();
         EXPECT_EQ(
             (surface.Image().pixel(centre.x(), centre.y()) ^ base.pixel(centre.x(), centre.y())) &
                 0xFFFFFF,
@@ -163,7 +163,7 @@ TEST_F(SkyTest, DirectionsEitherSideOfAQuarterTurnLandAtOppositeEdgesClipped) {
     place(state.super, 90.5, 0.5);
     view.drawSuperSky(true);
     EXPECT_NEAR(view.marker(BodyId::Super).markX, 0.5, 1e-3);
-    QRect disc = changed(base);
+    PixelBox disc = changed(base);
     EXPECT_EQ(disc.left(), 0);
     EXPECT_LT(disc.right(), 20);
 
