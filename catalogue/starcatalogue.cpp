@@ -8,9 +8,11 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
-#include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace vantor {
 namespace {
@@ -24,13 +26,47 @@ void bump(int& counter) {
     }
 }
 
+[[nodiscard]] std::string recordsWere(int count) {
+    return count == 1 ? "1 record was" : std::to_string(count) + " records were";
+}
+
+// Closes a file descriptor when it goes out of scope.
+struct DescriptorCloser {
+    explicit DescriptorCloser(int descriptor) : fd(descriptor) {}
+    DescriptorCloser(const DescriptorCloser&) = delete;
+    DescriptorCloser& operator=(const DescriptorCloser&) = delete;
+    ~DescriptorCloser() { ::close(fd); }
+    int fd;
+};
+
+[[nodiscard]] std::string errnoText(int error) {
+    return std::generic_category().message(error);
+}
+
+// The reason a data record was left out, for the user: the line and what is wrong with it.
+[[nodiscard]] std::string fieldCountProblem(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " field" : " fields") + ", a record has " +
+           std::to_string(kFieldsPerRecord);
+}
+
+[[nodiscard]] std::string numberProblem(std::string_view field) {
+    if (field.empty()) {
+        return "a number is missing";
+    }
+    constexpr std::size_t kShown = 24;
+    const std::string shown =
+        field.size() > kShown ? std::string(field.substr(0, kShown)) + "..." : std::string(field);
+    return "'" + shown + "' is not a number";
+}
+
 // Fills a record from the fields in file order. A data record fails on any bad number; the header
 // takes 0 for each.
-[[nodiscard]] bool makeStar(CsvLine& line, bool isHeader, Star& star) {
+[[nodiscard]] bool makeStar(CsvLine& line, bool isHeader, Star& star, std::string& problem) {
     line.fields.resize(kFieldsPerRecord); // the header may be short
     std::array<float, 5> numbers{};       // ra, dec, eclLon, eclLat, mag
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         if (!parseDecimal(line.fields[i + 1], numbers[i]) && !isHeader) {
+            problem = numberProblem(line.fields[i + 1]);
             return false;
         }
     }
@@ -44,22 +80,45 @@ void bump(int& counter) {
     return true;
 }
 
-[[nodiscard]] std::string recordsWere(int count) {
-    return count == 1 ? "1 record was" : std::to_string(count) + " records were";
+// Turns UTF-16 text with its byte order mark into UTF-8; a lone surrogate becomes U+FFFD and an
+// odd last byte is dropped.
+[[nodiscard]] std::string utf8FromUtf16(std::string_view bytes, bool bigEndian) {
+    const auto unit = [&](std::size_t i) {
+        const auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
+        const auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
+        return static_cast<char32_t>((hi << 8U) | lo);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10U) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6U)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3FU)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12U)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6U) & 0x3FU)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3FU)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18U)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12U) & 0x3FU)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6U) & 0x3FU)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3FU)));
+        }
+    }
+    return out;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-[[nodiscard]] std::string errnoText(int error) {
-    return std::generic_category().message(error);
-}
-
-} // namespace
-
-std::string describe(const CatalogueReport& report, std::string_view fileName) {
-    const std::string name(fileName);
+[[nodiscard]] std::string leftOutSentence(const CatalogueReport& report, const std::string& name) {
     std::string overflow;
     if (report.leftOutOverflow > 0) {
         overflow =
@@ -84,18 +143,49 @@ std::string describe(const CatalogueReport& report, std::string_view fileName) {
     return overflow + " " + more + why;
 }
 
+} // namespace
+
+std::string describe(const CatalogueReport& report, std::string_view fileName) {
+    const std::string name(fileName);
+    std::string text = leftOutSentence(report, name);
+    if (report.stored <= 1) {
+        text = name + " holds no stars." + (text.empty() ? "" : " " + text);
+    }
+    for (const std::string& problem : report.firstLeftOut) {
+        text += "\r\n" + problem;
+    }
+    if (static_cast<std::size_t>(report.leftOutMalformed) > report.firstLeftOut.size() &&
+        !report.firstLeftOut.empty()) {
+        text += "\r\n...";
+    }
+    return text;
+}
+
 CatalogueReport readStarCatalogue(std::string_view text, std::vector<Star>& stars) {
+    std::string decoded;
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        decoded = utf8FromUtf16(text, text.starts_with("\xFE"));
+        text = decoded;
+    }
     constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, byteOrderMark.size()) == byteOrderMark) {
+    if (text.starts_with(byteOrderMark)) {
         text.remove_prefix(byteOrderMark.size());
     }
     const std::size_t capacity = std::min(stars.size(), static_cast<std::size_t>(kStarTableSize));
     CatalogueReport report;
+    const auto leaveOut = [&report](std::size_t lineNumber, const std::string& problem) {
+        bump(report.leftOutMalformed);
+        if (report.firstLeftOut.size() < kLeftOutNamed) {
+            report.firstLeftOut.push_back("line " + std::to_string(lineNumber) + ": " + problem);
+        }
+    };
     bool headerSeen = false;
+    std::size_t lineNumber = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t lineEnd = std::min(text.find_first_of("\r\n", pos), text.size());
         const std::string_view line = text.substr(pos, lineEnd - pos);
+        ++lineNumber;
         pos = lineEnd;
         if (pos < text.size()) {
             pos += (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
@@ -106,27 +196,26 @@ CatalogueReport readStarCatalogue(std::string_view text, std::vector<Star>& star
         CsvLine fields = splitCsvLine(line, kFieldsPerRecord);
         const bool isHeader = !headerSeen;
         headerSeen = true;
-        if (!isHeader && (fields.broken || fields.count != kFieldsPerRecord)) {
-            bump(report.leftOutMalformed);
+        if (!isHeader && fields.broken) {
+            leaveOut(lineNumber, "a quote is not closed, or text follows a closing quote");
             continue;
         }
-        if (static_cast<std::size_t>(report.stored) >= capacity) {
-            // Still checked above, so that a record is counted once, for the right reason.
-            Star unused;
-            if (makeStar(fields, isHeader, unused)) {
-                bump(report.leftOutOverflow);
-            } else {
-                bump(report.leftOutMalformed);
-            }
+        if (!isHeader && fields.count != kFieldsPerRecord) {
+            leaveOut(lineNumber, fieldCountProblem(fields.count));
             continue;
         }
         Star star;
-        if (!makeStar(fields, isHeader, star)) {
-            bump(report.leftOutMalformed);
-            continue;
+        std::string problem;
+        if (!makeStar(fields, isHeader, star, problem)) {
+            // Checked even when the table is full, so that a record is counted once, for the
+            // right reason.
+            leaveOut(lineNumber, problem);
+        } else if (static_cast<std::size_t>(report.stored) >= capacity) {
+            bump(report.leftOutOverflow);
+        } else {
+            stars[static_cast<std::size_t>(report.stored)] = std::move(star);
+            ++report.stored; // stays within capacity, at most kStarTableSize
         }
-        stars[static_cast<std::size_t>(report.stored)] = std::move(star);
-        ++report.stored; // stays within capacity, at most kStarTableSize
     }
     report.starCount = static_cast<std::int16_t>(report.stored - 1);
     return report;
@@ -135,36 +224,47 @@ CatalogueReport readStarCatalogue(std::string_view text, std::vector<Star>& star
 std::variant<CatalogueReport, CatalogueError> loadStarFile(const std::filesystem::path& path,
                                                            std::vector<Star>& stars) {
     const std::string name = path.string();
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        return CatalogueError{"Cannot open " + name + ": " + errnoText(EISDIR)};
-    }
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
+    // Opened without blocking, so that a named pipe with no writer cannot hold the program;
+    // only a regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return CatalogueError{"Cannot open " + name + ": " + errnoText(errno)};
     }
-    // Read in pieces up to the limit, so that a device or a growing file cannot exhaust memory.
+    const DescriptorCloser closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return CatalogueError{"Cannot open " + name + ": " + errnoText(errno)};
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return CatalogueError{"Cannot open " + name + ": " + errnoText(EISDIR)};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return CatalogueError{"Cannot load " + name +
+                              ": it is not a plain file (a named pipe, a device or a socket)."};
+    }
+    // Read in pieces up to the limit, so that a growing file cannot exhaust memory.
     std::string text;
     std::array<char, 65536> buffer{};
     while (true) {
-        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
-        if (got > kMaxCatalogueBytes - text.size()) {
+        const ::ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return CatalogueError{"Cannot read " + name + ": " + errnoText(errno)};
+        }
+        if (got == 0) {
+            break;
+        }
+        if (static_cast<std::uintmax_t>(got) > kMaxCatalogueBytes - text.size()) {
             return CatalogueError{"Cannot load " + name + ": the file is larger than " +
                                   std::to_string(kMaxCatalogueBytes / (1024 * 1024)) + " MiB."};
         }
-        text.append(buffer.data(), got);
-        if (got < buffer.size()) {
-            break;
-        }
-    }
-    if (std::ferror(file.get()) != 0) {
-        const int error = errno != 0 ? errno : EIO;
-        return CatalogueError{"Cannot read " + name + ": " + errnoText(error)};
+        text.append(buffer.data(), static_cast<std::size_t>(got));
     }
     // Parse into a copy so that the table is changed whole or not at all.
     std::vector<Star> fresh = stars;
-    const CatalogueReport report = readStarCatalogue(text, fresh);
+    CatalogueReport report = readStarCatalogue(text, fresh);
     stars.swap(fresh);
     return report;
 }

@@ -6,9 +6,10 @@
 // The first line is a header record: it is stored at index 0 and never plotted.
 //
 // Lexical rules:
+// - The text is UTF-8 (a byte order mark is ignored) or, when it starts with a UTF-16 byte order
+//   mark, UTF-16 in that byte order, as some spreadsheets save "Unicode text".
 // - Lines end with CR LF, LF or CR; a last line without a line end is read. Lines that are empty
-//   or hold only spaces and tabs carry no record and are skipped. A UTF-8 byte order mark at the
-//   start of the file is ignored.
+//   or hold only spaces and tabs carry no record and are skipped.
 // - One line is one record. A line with other than seven fields is left out and counted; it does
 //   not spill into the next line. We chose this over reading the file as one stream of fields
 //   because with a stream a single damaged line would shift every later record by a field and
@@ -43,7 +44,13 @@ struct CatalogueReport {
     int stored{};               // records stored from index 0
     int leftOutMalformed{};     // records left out because they were incomplete or not numbers
     int leftOutOverflow{};      // well-formed records left out because the table was full
+    // The first few records left out as incomplete or not numbers, by line number and reason
+    // ("line 3: 8 fields, a record has 7"), so that the user can mend the file.
+    std::vector<std::string> firstLeftOut;
 };
+
+// How many left-out records a report names.
+inline constexpr std::size_t kLeftOutNamed = 3;
 
 // Why a catalogue file could not be read at all.
 struct CatalogueError {
@@ -53,15 +60,17 @@ struct CatalogueError {
 // The largest catalogue file loadStarFile reads (64 MiB), far above any real catalogue.
 inline constexpr std::uintmax_t kMaxCatalogueBytes = std::uintmax_t{64} * 1024 * 1024;
 
-// A one-line message for the user about the records left out; empty when none was.
+// A message for the user about the records left out (naming the first few on lines of their own)
+// or about a file that holds no stars; empty when all is well.
 [[nodiscard]] std::string describe(const CatalogueReport& report, std::string_view fileName);
 
 // Parses the whole text and stores its records into stars from index 0, never past stars.size()
 // nor past kStarTableSize records. Records above the new count keep what they held.
 [[nodiscard]] CatalogueReport readStarCatalogue(std::string_view text, std::vector<Star>& stars);
 
-// Reads the file and its records into stars. A file that cannot be read returns a message naming
-// it and the reason, and leaves stars unchanged.
+// Reads the file and its records into stars. Only a regular file is read: a named pipe, a device
+// or a folder gets a message at once, without waiting for a writer. A file that cannot be read
+// returns a message naming it and the reason, and leaves stars unchanged.
 [[nodiscard]] std::variant<CatalogueReport, CatalogueError>
 loadStarFile(const std::filesystem::path& path, std::vector<Star>& stars);
 

@@ -6,12 +6,13 @@
 #   build/fuzz/bin/vantor_TARGET_fuzz -merge=1 fuzz/corpus/TARGET build/fuzz/campaign/TARGET
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root="$(pwd)" # absolute paths: the window target changes folder while it runs
 target="${1:?usage: scripts/fuzz.sh TARGET [libFuzzer flags...]}"
 shift
 [ -f build/fuzz/build.ninja ] || cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-work="build/fuzz/campaign/$target"
+work="$root/build/fuzz/campaign/$target"
 mkdir -p "$work"
-exec nice -n 10 "build/fuzz/bin/vantor_${target}_fuzz" "$work" "fuzz/corpus/$target" \
-    -max_len=4096 -timeout=10 -rss_limit_mb=2048 -artifact_prefix="build/fuzz/campaign/$target-" \
+exec nice -n 10 "$root/build/fuzz/bin/vantor_${target}_fuzz" "$work" "$root/fuzz/corpus/$target" \
+    -max_len=4096 -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$work-" \
     -print_final_stats=1 "$@"

@@ -397,7 +397,10 @@ void RetroForm::toggleSkyView() {
 void RetroForm::loadAndPlotStars(bool ecliptic) {
     std::filesystem::path path = "vantor.csv";
     std::error_code error;
-    if (!std::filesystem::exists(path, error) && !m_shippedCatalogue.empty() &&
+    // A name that is there but cannot be opened (a dangling link, a link loop) gets the reader's
+    // message rather than the shipped catalogue in its place.
+    const bool here = std::filesystem::exists(std::filesystem::symlink_status(path, error));
+    if (!here && !m_shippedCatalogue.empty() &&
         std::filesystem::exists(m_shippedCatalogue, error)) {
         path = m_shippedCatalogue;
     }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantor {
@@ -249,20 +250,65 @@ struct DescribeCase {
 
 TEST(Describe, NamesTheFileAndWhatWasLeftOut) {
     const DescribeCase cases[] = {
-        {{5, 6, 0, 0}, ""},
-        {{5, 6, 1, 0},
+        {{5, 6, 0, 0, {}}, ""},
+        {{5, 6, 1, 0, {}},
          "vantor.csv: 1 record was left out because it was incomplete or not a number."},
-        {{5, 6, 3, 0},
+        {{5, 6, 3, 0, {}},
          "vantor.csv: 3 records were left out because they were incomplete or not numbers."},
-        {{2000, 2001, 0, 12},
+        {{2000, 2001, 0, 12, {}},
          "vantor.csv holds more than 2001 records; the first 2001 were loaded and 12 were left "
          "out."},
-        {{2000, 2001, 2, 1},
+        {{2000, 2001, 2, 1, {}},
          "vantor.csv holds more than 2001 records; the first 2001 were loaded and 1 was left out. "
          "2 more records were left out because they were incomplete or not numbers."},
     };
     for (const DescribeCase& c : cases) {
         EXPECT_EQ(describe(c.report, "vantor.csv"), c.expected);
+    }
+}
+
+TEST(Describe, SaysWhenAFileHoldsNoStars) {
+    for (const std::string& text : {std::string(), std::string(kHeader), std::string("\n \r\n")}) {
+        std::vector<Star> table = freshTable();
+        EXPECT_EQ(describe(readStarCatalogue(text, table), "vantor.csv"),
+                  "vantor.csv holds no stars.");
+    }
+}
+
+// The first few records left out are named by line and reason, each on a line of its own.
+TEST(Describe, NamesTheFirstLeftOutLines) {
+    std::vector<Star> table = freshTable();
+    const std::string text = std::string(kHeader) + "A,1,2,3,4,5,x\r\nB,1,2,3,4,5,x,y\r\n\r\n" +
+                             "C,abc,2,3,4,5,x\rD,1,2,3,4,,x\nE,1\n\"F,1,2,3,4,5,x\n";
+    const CatalogueReport report = readStarCatalogue(text, table);
+    EXPECT_EQ(describe(report, "vantor.csv"),
+              "vantor.csv: 5 records were left out because they were incomplete or not numbers."
+              "\r\nline 3: 8 fields, a record has 7\r\nline 5: 'abc' is not a number"
+              "\r\nline 6: a number is missing\r\n...");
+}
+
+// Spreadsheets save "Unicode text" as UTF-16 with a byte order mark: it reads as its UTF-8.
+TEST(Reader, ReadsUtf16WithItsByteOrderMark) {
+    const std::u16string text = u"h,a,b,c,d,e,f\r\n\u00C9toile \U0001F31F,1.5,2,3,4,5,HR 7\n";
+    std::vector<Star> expected = freshTable();
+    ASSERT_EQ(readStarCatalogue(
+                  "h,a,b,c,d,e,f\r\n\xC3\x89toile \xF0\x9F\x8C\x9F,1.5,2,3,4,5,HR 7\n", expected)
+                  .starCount,
+              1);
+    for (const bool bigEndian : {false, true}) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : text) {
+            const char hi = static_cast<char>(unit >> 8U);
+            const char lo = static_cast<char>(unit & 0xFFU);
+            bytes += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        std::vector<Star> table = freshTable();
+        const CatalogueReport report = readStarCatalogue(bytes, table);
+        EXPECT_EQ(report.starCount, 1);
+        EXPECT_EQ(report.leftOutMalformed, 0);
+        EXPECT_EQ(table[1].name, expected[1].name);
+        EXPECT_EQ(table[1].note, expected[1].note);
+        EXPECT_EQ(table[1].ra, expected[1].ra);
     }
 }
 
@@ -288,8 +334,13 @@ TEST_F(LoadFile, FailureNamesTheFileAndLeavesTheTableUnchanged) {
         {dir_ / "vantor.csv",
          "Cannot open " + (dir_ / "vantor.csv").string() + ": No such file or directory"},
         {dir_, "Cannot open " + dir_.string() + ": Is a directory"},
-        {"/dev/zero", "Cannot load /dev/zero: the file is larger than 64 MiB."},
+        {"/dev/zero",
+         "Cannot load /dev/zero: it is not a plain file (a named pipe, a device or a socket)."},
+        {dir_ / "pipe.csv", "Cannot load " + (dir_ / "pipe.csv").string() +
+                                ": it is not a plain file (a named pipe, a device or a socket)."},
     };
+    // A named pipe with no writer: opening it must not wait for one.
+    ASSERT_EQ(::mkfifo((dir_ / "pipe.csv").c_str(), 0600), 0);
     for (const Case& c : cases) {
         std::vector<Star> table = markedTable();
         const auto result = loadStarFile(c.path, table);

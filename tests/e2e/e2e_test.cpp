@@ -10,7 +10,10 @@
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <random>
 #include <sstream>
+#include <string>
 #include <vector>
 
 namespace vantor::e2e {
@@ -272,6 +275,63 @@ TEST(EndToEnd, UnderAWindowManagerTheFramedWindowIsCentred) {
     }
     manager.terminate();
     manager.waitForFinished(10000);
+}
+
+// Beyond the file size limit the write fails: the usual message, the old file intact, and the
+// program runs on instead of being ended by the limit's signal.
+TEST(EndToEnd, AFileSizeLimitGetsTheSaveMessageNotAnEnd) {
+    Session s(true, Session::Folder::UnderFileSizeLimit);
+    const std::string old = "an older drawing";
+    std::ofstream(s.folder() / "mersave.bmp", std::ios::binary) << old;
+    s.chooseMenu(kViewMenu, SaveSky);
+    ASSERT_FALSE(s.findWindow("Vantor", 10).isEmpty()) << "no message box";
+    QProcess::execute("xdotool", {"key", "Return"});
+    s.settle();
+    EXPECT_TRUE(s.running());
+    std::ifstream in(s.folder() / "mersave.bmp", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), old);
+    EXPECT_EQ(s.closeAndWait(), 0);
+}
+
+TEST(EndToEnd, WithoutADisplayItSaysSoAndExits) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(name);
+    }
+    program.setProcessEnvironment(environment);
+    program.start(VANTOR_PROGRAM, {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "no abort";
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).trimmed(),
+              "Vantor needs a graphical desktop: no display found (DISPLAY is not set).");
+}
+
+// Key mashing: every command key of the window in a random order, fast, with the clock running
+// at the one-month step. The program must keep running and end normally.
+TEST(EndToEnd, MashingTheKeysNeitherCrashesNorHangs) {
+    Session s;
+    s.clickTwips(kMonthOpt.x(), kMonthOpt.y());
+    const QStringList keys = {"ctrl+Right", "ctrl+shift+Right", "Escape", "Home",
+                              "ctrl+Left",  "ctrl+shift+Left",  "ctrl+l", "ctrl+shift+l",
+                              "ctrl+e",     "ctrl+shift+e",     "ctrl+s", "ctrl+shift+s",
+                              "Pause"};
+    std::mt19937 random(15U);
+    for (int burst = 0; burst < 4; ++burst) {
+        QStringList arguments = {"key", "--delay", "2"};
+        for (int i = 0; i < 150; ++i) {
+            arguments << keys[static_cast<qsizetype>(random() % keys.size())];
+        }
+        QProcess::execute("xdotool", arguments);
+        s.settle();
+        ASSERT_TRUE(s.running()) << "burst " << burst;
+    }
+    EXPECT_TRUE(s.findWindow("Vantor", 1).isEmpty()) << "a message where none was due";
+    // The keys reached the program: both save keys wrote their bitmaps.
+    EXPECT_FALSE(readBitmap(s.folder() / "mersave.bmp").isNull());
+    EXPECT_FALSE(readBitmap(s.folder() / "plansave.bmp").isNull());
+    EXPECT_EQ(s.closeAndWait(), 0);
 }
 
 TEST(EndToEnd, TheCloseBoxEndsTheProgramWithStatusZero) {

@@ -72,6 +72,9 @@ Session::Session(bool withCatalogue, Folder folder) : m_folder(freshFolder()) {
         program = "setpriv";
     } else if (folder == Folder::ReadOnly) {
         fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
+    } else if (folder == Folder::UnderFileSizeLimit) {
+        arguments = {"--fsize=100000", program};
+        program = "prlimit";
     }
     m_program.start(program, arguments);
     if (!m_program.waitForStarted(10000)) {

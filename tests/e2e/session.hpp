@@ -13,7 +13,9 @@ namespace vantor::e2e {
 // under, driven only through the mouse and the keyboard as a user drives it.
 class Session {
 public:
-    enum class Folder { Writable, ReadOnly };
+    // UnderFileSizeLimit: writable, with the program run under a file size limit of 100,000
+    // bytes (prlimit --fsize), below the size of a saved view.
+    enum class Folder { Writable, ReadOnly, UnderFileSizeLimit };
 
     // Copies the shipped "vantor.csv" into the folder when withCatalogue is set. A read-only
     // folder is one the program may read but not write: when the tests run as root, who may

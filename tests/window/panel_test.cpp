@@ -277,6 +277,27 @@ TEST(Stars, TheShippedCatalogueStandsInForAMissingOne) {
     EXPECT_EQ(f.s().starCount, 2);
 }
 
+// A "vantor.csv" that is there but cannot be opened is reported, not replaced by the shipped one.
+TEST(Stars, ALinkThatLeadsNowhereIsReportedNotReplaced) {
+    TempCurrentDir dir;
+    std::filesystem::create_directory("share");
+    writeCatalogue("share/vantor.csv", "h,0,0,0,0,0,\nS,1,1,30,1,1.5,\n");
+    const std::pair<const char*, const char*> links[] = {
+        {"missing.csv", "No such file or directory"},
+        {"vantor.csv", "Too many levels of symbolic links"}};
+    for (const auto& [target, reason] : links) {
+        std::filesystem::remove("vantor.csv");
+        std::filesystem::create_symlink(target, "vantor.csv");
+        FormFixture f;
+        f.form.setShippedCatalogue(dir.path() / "share" / "vantor.csv");
+        const auto before = f.s().starCount;
+        f.c().TloadEcMen.click();
+        EXPECT_EQ(f.s().starCount, before) << target;
+        ASSERT_EQ(f.messages.size(), 1U);
+        EXPECT_EQ(f.messages[0].text, std::string("Cannot open vantor.csv: ") + reason);
+    }
+}
+
 TEST(Stars, DamagedLinesAreReportedAndTheRestPlotted) {
     TempCurrentDir dir;
     writeCatalogue("vantor.csv", "h,0,0,0,0,0,\nS,1,1,30,1,1.5,\nbroken,line\n");

@@ -4,6 +4,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <csignal>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,9 +29,63 @@ QString shippedCatalogue() {
     return beside;
 }
 
+// Whether a local X display (":N" or ":N.S") answers on its socket.
+bool localDisplayAnswers(const std::string& display) {
+    const std::string number = display.substr(1, display.find('.') - 1);
+    const std::string path = "/tmp/.X11-unix/X" + number;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return true; // cannot tell: let the toolkit try
+    }
+    bool answers = false;
+    // The server listens both in the abstract namespace and on the file.
+    for (const bool abstract : {true, false}) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::size_t offset = abstract ? 1 : 0;
+        std::memcpy(address.sun_path + offset, path.c_str(),
+                    std::min(path.size(), sizeof address.sun_path - 1 - offset));
+        const auto length =
+            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size());
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
+            answers = true;
+            break;
+        }
+    }
+    ::close(fd);
+    return answers;
+}
+
+// Why no window could be shown, or empty when a display seems to be there. The toolkit itself
+// would abort with advice to reinstall, which does not help.
+std::string missingDisplay() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    if (set("QT_QPA_PLATFORM") || set("WAYLAND_DISPLAY")) {
+        return {};
+    }
+    if (!set("DISPLAY")) {
+        return "DISPLAY is not set";
+    }
+    const std::string display = std::getenv("DISPLAY");
+    if (display.starts_with(':') && !localDisplayAnswers(display)) {
+        return "nothing answers on DISPLAY " + display;
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::string why = missingDisplay(); !why.empty()) {
+        std::fprintf(stderr, "Vantor needs a graphical desktop: no display found (%s).\n",
+                     why.c_str());
+        return 1;
+    }
+    // A save beyond the file size limit must fail with a message, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Whole device pixels per logical pixel keep the pictures sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
