@@ -9,6 +9,7 @@ packages=(
     clang libclang-rt-14-dev locales
     xvfb xauth xdotool imagemagick x11-utils libx11-dev dpkg-dev openbox
     fonts-liberation
+    dbus at-spi2-core python3-pyatspi
     "$@"
 )
 missing=()

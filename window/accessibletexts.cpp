@@ -17,7 +17,7 @@ constexpr std::array texts{
         "model"},
     AccessibleText{"Frame2", "",
         "The sky view's frame; double-click it to hide or show the sky view"},
-    AccessibleText{"tooltipsLab", "", "Hint for the control under the mouse pointer"},
+    AccessibleText{"tooltipsLab", "Hint", "Hint for the control under the mouse pointer"},
     AccessibleText{"planBlock", "Plan view hidden",
         "A plain disc in place of the plan view; double-click it to show the plan view"},
     AccessibleText{"planView",
@@ -86,6 +86,11 @@ constexpr std::array texts{
     AccessibleText{"TsaveMerc", "",
         "Writes the sky view to mersave.bmp and makes it the sky view's background: clearing the "
         "sky view returns to this picture, with the markers, grid, trails and stars it shows now"},
+    AccessibleText{"retroF", "",
+        "Ctrl+Plus and Ctrl+Minus enlarge and shrink the whole window, Ctrl+0 gives its normal "
+        "size"},
+    AccessibleText{"testMen", "View commands",
+        "Loads the stars, clears and saves the two views; its title on the menu bar is blank"},
 };
 // clang-format on
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "window/face.hpp"
 #include "window/action.hpp"
 #include "window/control.hpp"
+#include "window/face.hpp"
 
 #include <functional>
 #include <string>

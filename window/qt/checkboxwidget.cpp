@@ -2,6 +2,7 @@
 
 #include "window/checkbox.hpp"
 #include "window/qt/flatcaption.hpp"
+#include "window/qt/zoom.hpp"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,11 +40,14 @@ CheckBoxWidget::CheckBoxWidget(CheckBox& box, std::function<void()> afterAction,
 
 void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    const int zoom = zoomOf(*this);
+    painter.scale(zoom, zoom);
+    const int shownHeight = height() / zoom;
     const QPalette& colours = palette();
-    const QRect box(0, std::max(0, (height() - boxSize) / 2), boxSize, boxSize);
+    const QRect box(0, std::max(0, (shownHeight - boxSize) / 2), boxSize, boxSize);
     painter.fillRect(box, colours.color(QPalette::Base));
+    drawOutline(painter, box, colours.color(QPalette::WindowText));
     painter.setPen(colours.color(QPalette::WindowText));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
     if (isChecked()) {
         // A tick of two strokes, two pixels thick.
         const QPoint corner = box.topLeft();
@@ -58,7 +62,8 @@ void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
         // A box without a caption shows its focus around the box.
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = box.adjusted(-1, -1, 1, 1).intersected(rect());
+        focus.rect =
+            box.adjusted(-1, -1, 1, 1).intersected(QRect(0, 0, width() / zoom, shownHeight));
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

@@ -1,6 +1,7 @@
 #include "window/qt/framebox.hpp"
 
 #include "window/frame.hpp"
+#include "window/qt/zoom.hpp"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -35,13 +36,15 @@ void FrameBox::showCaption() {
 
 void FrameBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    const int zoom = zoomOf(*this);
+    painter.scale(zoom, zoom);
     const QFontMetrics metrics(font());
     const QString caption = QString::fromStdString(m_frame.caption());
 
     // The line runs through the middle of the caption's text.
     const int lineY = metrics.height() / 2;
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(0, lineY, width() - 1, height() - 1 - lineY);
+    drawOutline(painter, QRect(0, lineY, width() / zoom, height() / zoom - lineY),
+                palette().color(QPalette::Dark));
 
     if (caption.isEmpty()) {
         return;

@@ -28,6 +28,14 @@ Qt::Key qtKey(KeyName name) {
         return Qt::Key_Escape;
     case KeyName::Pause:
         return Qt::Key_Pause;
+    case KeyName::Plus:
+        return Qt::Key_Plus;
+    case KeyName::Equal:
+        return Qt::Key_Equal;
+    case KeyName::Minus:
+        return Qt::Key_Minus;
+    case KeyName::Zero:
+        return Qt::Key_0;
     }
     return Qt::Key_unknown;
 }

@@ -13,6 +13,7 @@
 #include "window/qt/picturebutton.hpp"
 #include "window/qt/savefile.hpp"
 #include "window/qt/surfaceview.hpp"
+#include "window/qt/zoom.hpp"
 
 #include <QApplication>
 #include <QEvent>
@@ -20,8 +21,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <array>
 
 namespace vantor {
@@ -31,6 +35,8 @@ namespace {
 constexpr int tickMilliseconds = 100;
 constexpr double windowFontPoints = 8.25;
 constexpr double dateFontPoints = 12.0;
+// The width of a blank menu title, in pixels.
+constexpr int blankTitleWidth = 16;
 
 QFont windowFont(bool bold) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -41,22 +47,47 @@ QFont windowFont(bool bold) {
 }
 
 // The backspace before a menu title only asks for the right-hand end of the menu bar, where the
-// Help menu already sits; a blank title keeps a few spaces so that it can still be clicked.
-QString menuTitle(const MenuItem& item) {
-    QString title = QString::fromStdString(item.caption());
-    title.remove(QChar(8));
-    if (title.trimmed().isEmpty()) {
-        return QStringLiteral("      ");
+// Help menu is put anyway. A blank title shows as an empty picture, so that the entry can still
+// be clicked, and its text is the name assistive tools announce.
+void showMenuTitle(QAction& action, const MenuItem& title) {
+    QString text = QString::fromStdString(title.caption());
+    text.remove(QChar(8));
+    if (text.trimmed().isEmpty()) {
+        const AccessibleText* named = accessibleTextOf(title.name());
+        QPixmap blank(blankTitleWidth, blankTitleWidth);
+        blank.fill(Qt::transparent);
+        action.setIcon(QIcon(blank));
+        text = named != nullptr ? QString::fromUtf8(named->name) : QString();
+    } else {
+        action.setIcon(QIcon());
     }
-    return title;
+    action.setText(text);
+    action.setEnabled(title.enabled());
 }
 
-// Menus use the desktop's menu font, not the window's bold one.
-QFont menuFont() {
+// The menu bar's style, which puts the menus after a separator at the bar's right-hand end.
+class MenuBarStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_DrawMenuBarSeparator) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// Menus use the desktop's menu font, not the window's bold one, grown with the zoom.
+QFont menuFont(int zoom) {
     QFont font = QApplication::font("QMenuBar");
     // Every attribute set explicitly, so that nothing is taken over from the window's font.
     font.setFamilies(font.families().isEmpty() ? QStringList{font.family()} : font.families());
-    font.setPointSizeF(font.pointSizeF());
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    } else {
+        font.setPixelSize(font.pixelSize() * zoom);
+    }
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -118,6 +149,11 @@ MainWindow::MainWindow(QWidget* parent)
     orderTabs();
     createMenus();
     createClockKeys();
+    createZoomKeys();
+    setZoomOf(*this, minimumZoom);
+    if (const AccessibleText* text = accessibleTextOf("retroF")) {
+        setAccessibleDescription(QString::fromUtf8(text->description));
+    }
 
     auto& caption = m_form.controls().retroF;
     setWindowTitle(QString::fromStdString(caption.caption()));
@@ -242,10 +278,7 @@ void MainWindow::createControls() {
     tip->setAutoFillBackground(true);
     tip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    for (PictureControl* face :
-         {&controls.Frun, &controls.Brun, &controls.Brun_g, &controls.Frun_g}) {
-        place<PictureButton>(face->name(), *face, QImage(), false);
-    }
+    // The four run faces only lend their pictures to the run buttons: they get no widget.
 
     place<PictureButton>("planBlock", controls.planBlock, plainDisc(), false);
     m_planView = place<SurfaceView>("planView", controls.planView, m_form.planSurface(), false);
@@ -297,7 +330,7 @@ void MainWindow::createControls() {
 }
 
 QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> items) {
-    auto* menu = new QMenu(menuTitle(title), this);
+    auto* menu = new QMenu(this);
     menu->setObjectName(QString::fromStdString(title.name()));
     // File and Help open with a separator line above their one command; it is kept and drawn
     // with room around it, where the default would hide a leading one under the menu's edge.
@@ -305,11 +338,8 @@ QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> 
     menu->setStyleSheet(QStringLiteral(
         "QMenu::separator { height: 1px; background: palette(mid); margin: 3px 4px; }"));
     QAction* titleAction = menu->menuAction();
-    titleAction->setEnabled(title.enabled());
-    title.onChanged([titleAction, &title] {
-        titleAction->setText(menuTitle(title));
-        titleAction->setEnabled(title.enabled());
-    });
+    showMenuTitle(*titleAction, title);
+    title.onChanged([titleAction, &title] { showMenuTitle(*titleAction, title); });
 
     for (MenuItem* item : items) {
         auto* action = new QAction(menu);
@@ -334,7 +364,7 @@ QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> 
 void MainWindow::createMenus() {
     Controls& controls = m_form.controls();
     QMenuBar* bar = menuBar();
-    bar->setFont(menuFont());
+    bar->setFont(menuFont(minimumZoom));
 
     bar->addMenu(createMenu(controls.fileM, {&controls.fMdiv, &controls.fxM}));
     bar->addMenu(createMenu(controls.optMen, {}));
@@ -342,11 +372,12 @@ void MainWindow::createMenus() {
                             {&controls.TloadEqMen, &controls.TloadEcMen, &controls.TclrPlanMen,
                              &controls.TclrMercMen, &controls.TsaveP, &controls.TsaveMerc}));
 
-    // The Help menu sits at the right-hand end, in a menu bar of its own in the corner.
-    auto* helpBar = new QMenuBar(bar);
-    helpBar->setFont(menuFont());
-    helpBar->addMenu(createMenu(controls.helpMen, {&controls.hMdiv, &controls.HaboutMen}));
-    bar->setCornerWidget(helpBar, Qt::TopRightCorner);
+    // The Help menu sits at the right-hand end, after a separator the bar's style does not draw.
+    auto* style = new MenuBarStyle();
+    style->setParent(bar);
+    bar->setStyle(style);
+    bar->addSeparator();
+    bar->addMenu(createMenu(controls.helpMen, {&controls.hMdiv, &controls.HaboutMen}));
 }
 
 // Keys of the clock buttons for the whole window; each clicks its button as the mouse does. No
@@ -372,6 +403,60 @@ void MainWindow::orderTabs() {
     for (std::size_t index = 1; index < tabOrder.size(); ++index) {
         QWidget::setTabOrder(m_widgets.at(tabOrder[index - 1]), m_widgets.at(tabOrder[index]));
     }
+}
+
+void MainWindow::createZoomKeys() {
+    const std::array<std::pair<const char*, int>, 3> keys{
+        {{"zoomIn", +1}, {"zoomOut", -1}, {"zoomNormal", 0}}};
+    for (const auto& [name, change] : keys) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keysOf(name));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this,
+                [this, step = change] { setZoom(step == 0 ? minimumZoom : zoom() + step); });
+        addAction(action);
+    }
+}
+
+int MainWindow::zoom() const {
+    return zoomOf(*this);
+}
+
+// The largest zoom at which the whole window, its frame included, fits the screen's free area.
+int MainWindow::largestZoom() const {
+    const QSize room = screen()->availableGeometry().size();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize normal(twipsToPixels(clientWidthTwips),
+                       twipsToPixels(clientHeightTwips) + menuBar()->sizeHint().height() / zoom());
+    int largest = maximumZoom;
+    while (largest > minimumZoom && (normal.width() * largest + frame.width() > room.width() ||
+                                     normal.height() * largest + frame.height() > room.height())) {
+        --largest;
+    }
+    return largest;
+}
+
+void MainWindow::setZoom(int zoom) {
+    zoom = std::clamp(zoom, minimumZoom, largestZoom());
+    if (zoom == this->zoom()) {
+        return;
+    }
+    setZoomOf(*this, zoom);
+    m_client->setFixedSize(twipsToPixels(clientWidthTwips) * zoom,
+                           twipsToPixels(clientHeightTwips) * zoom);
+    for (const auto& [name, widget] : m_widgets) {
+        const PixelPlace normal = pixelPlace(placeOf(name));
+        widget->setGeometry(normal.left * zoom, normal.top * zoom, normal.width * zoom,
+                            normal.height * zoom);
+    }
+    const QFont font = menuFont(zoom);
+    menuBar()->setFont(font);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        menu->setFont(font);
+    }
+    setFixedSize(m_client->width(), m_client->height() + menuBar()->sizeHint().height());
+    centreOnScreen();
 }
 
 void MainWindow::tick() {

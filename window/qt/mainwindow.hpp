@@ -34,6 +34,11 @@ public:
     // Repaints each drawing surface that changed; runs after every action and timer tick.
     void refreshSurfaces();
 
+    // The projector zoom: the whole window at a whole multiple of its size, as far as the
+    // screen has room for, between 1 and 4.
+    [[nodiscard]] int zoom() const;
+    void setZoom(int zoom);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -45,6 +50,8 @@ private:
     void createControls();
     void createMenus();
     void createClockKeys();
+    void createZoomKeys();
+    [[nodiscard]] int largestZoom() const;
     void orderTabs();
     QMenu* createMenu(MenuItem& title, std::initializer_list<MenuItem*> items);
     template <typename Widget, typename... Args>

@@ -2,6 +2,7 @@
 
 #include "window/optionbutton.hpp"
 #include "window/qt/flatcaption.hpp"
+#include "window/qt/zoom.hpp"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,9 +33,11 @@ OptionWidget::OptionWidget(OptionButton& option, std::function<void()> afterActi
 
 void OptionWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    const int zoom = zoomOf(*this);
+    painter.scale(zoom, zoom);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette& colours = palette();
-    const QRectF ring(0.5, std::max(0, (height() - ringSize) / 2) + 0.5, ringSize - 1,
+    const QRectF ring(0.5, std::max(0, (height() / zoom - ringSize) / 2) + 0.5, ringSize - 1,
                       ringSize - 1);
     painter.setPen(colours.color(QPalette::WindowText));
     painter.setBrush(colours.color(QPalette::Base));

@@ -2,6 +2,7 @@
 
 #include "assets/pictures.hpp"
 #include "window/picturecontrol.hpp"
+#include "window/qt/zoom.hpp"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,18 +36,21 @@ void PictureButton::press() {
 
 void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    // The face grows with the zoom without smoothing, each of its pixels a block.
+    const int zoom = zoomOf(*this);
+    painter.scale(zoom, zoom);
+    const QRect area(0, 0, width() / zoom, height() / zoom);
     const int inset = m_border ? 1 : 0;
     if (m_border) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        drawOutline(painter, area, palette().color(QPalette::WindowText));
     }
     // A face wider or taller than the button is cut at the border, not scaled.
-    painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
-    painter.drawImage(QPoint(inset, inset), m_shown);
+    painter.setClipRect(area.adjusted(inset, inset, -inset, -inset));
+    painter.drawImage(QRect(QPoint(inset, inset), m_shown.size()), m_shown);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = rect().adjusted(3, 3, -3, -3);
+        focus.rect = area.adjusted(3, 3, -3, -3);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

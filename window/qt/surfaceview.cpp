@@ -2,6 +2,7 @@
 
 #include "surface/surface.hpp"
 #include "window/picturecontrol.hpp"
+#include "window/qt/zoom.hpp"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,14 +33,17 @@ void SurfaceView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     // Every surface pixel stays a whole block of device pixels: no smoothing, no fractions.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
+    const int zoom = zoomOf(*this);
+    painter.scale(zoom, zoom);
+    const QRect area(0, 0, width() / zoom, height() / zoom);
+    painter.fillRect(area, palette().color(QPalette::Window));
     const int inset = m_border ? 1 : 0;
     if (m_border) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        drawOutline(painter, area, palette().color(QPalette::WindowText));
     }
-    painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
-    painter.drawImage(QPoint(inset, inset), m_image);
+    painter.setClipRect(area.adjusted(inset, inset, -inset, -inset));
+    // Given as a target rectangle, so that the picture is scaled with the painter.
+    painter.drawImage(QRect(QPoint(inset, inset), m_image.size()), m_image);
     m_paintedChange = m_surface.changeCount();
     m_painted = true;
 }
