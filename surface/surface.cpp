@@ -167,12 +167,72 @@ void Surface::applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, s
     }
     if (changed) {
         ++m_changeCount;
+        int top = height();
+        int bottom = -1;
+        int left = width();
+        int right = -1;
+        for (const PixelSpan* span = first; span != last; ++span) {
+            top = std::min(top, span->y);
+            bottom = std::max(bottom, span->y);
+            left = std::min(left, span->x0);
+            right = std::max(right, span->x1);
+        }
+        // The spans are moved by (dx, dy) and, when clipped, cut to the surface.
+        const auto cut = [](std::int64_t value, int size) {
+            return static_cast<int>(std::clamp<std::int64_t>(value, 0, size - 1));
+        };
+        noteChanged(cut(left + dx, width()), cut(top + dy, height()), cut(right + dx, width()),
+                    cut(bottom + dy, height()));
     }
+}
+
+void Surface::noteChanged(int left, int top, int right, int bottom) {
+    // A rectangle that touches or overlaps one already noted is merged into it, and so on until
+    // none does; past a handful the whole lot becomes their bounding rectangle.
+    constexpr std::size_t kMostRects = 8;
+    PixelRect added{left, top, right - left + 1, bottom - top + 1};
+    const auto touches = [](const PixelRect& a, const PixelRect& b) {
+        return a.left <= b.left + b.width && b.left <= a.left + a.width &&
+               a.top <= b.top + b.height && b.top <= a.top + a.height;
+    };
+    const auto merged = [](const PixelRect& a, const PixelRect& b) {
+        const int l = std::min(a.left, b.left);
+        const int t = std::min(a.top, b.top);
+        const int r = std::max(a.left + a.width, b.left + b.width);
+        const int btm = std::max(a.top + a.height, b.top + b.height);
+        return PixelRect{l, t, r - l, btm - t};
+    };
+    for (bool again = true; again;) {
+        again = false;
+        for (auto it = m_changed.begin(); it != m_changed.end(); ++it) {
+            if (touches(*it, added)) {
+                added = merged(*it, added);
+                m_changed.erase(it);
+                again = true;
+                break;
+            }
+        }
+    }
+    m_changed.push_back(added);
+    if (m_changed.size() > kMostRects) {
+        PixelRect all = m_changed.front();
+        for (const PixelRect& rect : m_changed) {
+            all = merged(all, rect);
+        }
+        m_changed.assign(1, all);
+    }
+}
+
+std::vector<PixelRect> Surface::takeChangedRects() {
+    std::vector<PixelRect> taken;
+    taken.swap(m_changed);
+    return taken;
 }
 
 void Surface::Cls() {
     m_image.assign(m_picture);
     ++m_changeCount;
+    noteChanged(0, 0, width() - 1, height() - 1);
 }
 
 void Surface::setPicture(const Raster& picture) {
@@ -181,6 +241,7 @@ void Surface::setPicture(const Raster& picture) {
                     : picture.copy(0, 0, width(), height());
     m_image.assign(m_picture);
     ++m_changeCount;
+    noteChanged(0, 0, width() - 1, height() - 1);
 }
 
 void Surface::keepImageAsPicture() {

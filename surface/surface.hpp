@@ -7,12 +7,21 @@
 #include "scalemapping.hpp"
 
 #include <cstdint>
+#include <vector>
 
 namespace vantor {
 
 enum class DrawMode { Copy, Xor };
 enum class DrawStyle { Solid, Dotted };
 enum class FillStyle { Solid, Transparent };
+
+// A rectangle of pixels: its left column, top row and size.
+struct PixelRect {
+    int left{0};
+    int top{0};
+    int width{0};
+    int height{0};
+};
 
 // One picture surface of the window: a fixed-size block of pixels over a background picture, drawn
 // on in user coordinates with a pen whose state stays until changed.
@@ -72,6 +81,10 @@ public:
     // Grows whenever the pixels of Image() may have changed.
     [[nodiscard]] std::uint64_t changeCount() const { return m_changeCount; }
 
+    // The rectangles that hold every pixel written since the last call, few and not
+    // overlapping, so that a view repaints only those; the record then starts afresh.
+    [[nodiscard]] std::vector<PixelRect> takeChangedRects();
+
 private:
     // Combines spans, moved by (dx, dy) pixels, with the image; clip cuts them to the surface.
     void applySpans(const std::vector<PixelSpan>& spans, std::int64_t dx, std::int64_t dy,
@@ -94,7 +107,11 @@ private:
     FillStyle m_fillStyle{FillStyle::Transparent};
     int m_drawWidth{1};
     Color m_fillColor{0};
+    // Notes pixels written within the rectangle (inclusive bounds, inside the surface).
+    void noteChanged(int left, int top, int right, int bottom);
+
     std::uint64_t m_changeCount{0};
+    std::vector<PixelRect> m_changed;
 };
 
 } // namespace vantor

@@ -95,6 +95,35 @@ TEST_P(XorProperty, EachPixelOfAFigureIsCombinedOnce) {
     }
 }
 
+// A view repaints only the rectangles the surface reports: every pixel that changed over a few
+// figures lies in one of them, and they do not overlap.
+TEST_P(XorProperty, ChangedRectanglesHoldEveryChangedPixel) {
+    std::mt19937 random(31);
+    Surface surface = makeSurface(random);
+    static_cast<void>(surface.takeChangedRects());
+    for (int round = 0; round < 200; ++round) {
+        const Raster before = surface.Image();
+        const int figures = 1 + round % 12;
+        for (int i = 0; i < figures; ++i) {
+            figure(random).draw(surface, round % 3 == 0 ? DrawMode::Copy : DrawMode::Xor);
+        }
+        const std::vector<PixelRect> rects = surface.takeChangedRects();
+        const auto inside = [&rects](int x, int y) {
+            return std::count_if(rects.begin(), rects.end(), [x, y](const PixelRect& r) {
+                return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
+            });
+        };
+        for (int y = 0; y < surface.height(); ++y) {
+            for (int x = 0; x < surface.width(); ++x) {
+                ASSERT_LE(inside(x, y), 1) << "overlapping rectangles, round " << round;
+                if (surface.Image().pixel(x, y) != before.pixel(x, y)) {
+                    ASSERT_EQ(inside(x, y), 1) << "pixel " << x << "," << y << " round " << round;
+                }
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Scales, XorProperty,
                          ::testing::Values(Scale{"pixels", 64, 48, 0, 0, 64, 48},
                                            Scale{"plan", 223, 224, -3, -3, 6, 6},

@@ -7,10 +7,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <utility>
+#include <vector>
 
 namespace vantor {
 
-SurfaceView::SurfaceView(PictureControl& control, const Surface& surface, bool border,
+SurfaceView::SurfaceView(PictureControl& control, Surface& surface, bool border,
                          std::function<void()> afterAction, QWidget* parent)
     : QWidget(parent), m_control(control), m_surface(surface),
       m_image(reinterpret_cast<const uchar*>(surface.Image().data()), surface.width(),
@@ -24,8 +25,16 @@ SurfaceView::SurfaceView(PictureControl& control, const Surface& surface, bool b
 }
 
 void SurfaceView::refresh() {
-    if (!m_painted || m_surface.changeCount() != m_paintedChange) {
+    const std::vector<PixelRect> changed = m_surface.takeChangedRects();
+    if (!m_painted) {
         update();
+        return;
+    }
+    const int zoom = zoomOf(*this);
+    const int inset = m_border ? 1 : 0;
+    for (const PixelRect& rect : changed) {
+        update((rect.left + inset) * zoom, (rect.top + inset) * zoom, rect.width * zoom,
+               rect.height * zoom);
     }
 }
 
@@ -44,7 +53,6 @@ void SurfaceView::paintEvent(QPaintEvent* /*event*/) {
     painter.setClipRect(area.adjusted(inset, inset, -inset, -inset));
     // Given as a target rectangle, so that the picture is scaled with the painter.
     painter.drawImage(QRect(QPoint(inset, inset), m_image.size()), m_image);
-    m_paintedChange = m_surface.changeCount();
     m_painted = true;
 }
 

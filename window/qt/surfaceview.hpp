@@ -16,10 +16,10 @@ class Surface;
 class SurfaceView : public QWidget {
 public:
     // A border is one single line around the surface's pixels.
-    SurfaceView(PictureControl& control, const Surface& surface, bool border,
+    SurfaceView(PictureControl& control, Surface& surface, bool border,
                 std::function<void()> afterAction, QWidget* parent);
 
-    // Schedules a repaint if the surface changed since it was last painted.
+    // Schedules a repaint of the pixels the surface changed since it was last asked, only those.
     void refresh();
 
 protected:
@@ -29,11 +29,10 @@ protected:
 
 private:
     PictureControl& m_control;
-    const Surface& m_surface;
+    Surface& m_surface;
     // The surface's own pixels, shown in place.
     QImage m_image;
     bool m_border = false;
-    std::uint64_t m_paintedChange = 0;
     bool m_painted = false;
     std::function<void()> m_afterAction;
 };
