@@ -91,6 +91,7 @@ for _ in 1 2 3; do xdotool key ctrl+plus; done
 sleep 1
 large=$(xdotool getwindowgeometry --shell "$window" | grep WIDTH)
 echo "zoom: window ${small#WIDTH=} px wide, after Ctrl+Plus three times ${large#WIDTH=} px"
+[ "${large#WIDTH=}" -ge $((4 * ${small#WIDTH=})) ] || { echo "the window did not grow fourfold" >&2; exit 1; }
 run_clock
 sleep 5
 echo "peak resident memory at the largest zoom with the clock running: $(peak_mb) MB"
