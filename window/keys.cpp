@@ -18,7 +18,7 @@ constexpr Key ctrlShift(KeyName name) {
     return {name, true, true};
 }
 
-constexpr std::array<ControlKey, 17> kKeys{{
+constexpr std::array<ControlKey, 14> kKeys{{
     {"fxM", Quit, ctrl(Q), std::nullopt},
     {"TloadEqMen", None, ctrlShift(E), std::nullopt},
     {"TloadEcMen", None, ctrl(E), std::nullopt},
@@ -34,11 +34,6 @@ constexpr std::array<ControlKey, 17> kKeys{{
     {"stopBut", None, {Escape}, Key{Pause}},
     {"FrunBut", None, ctrlShift(Right), std::nullopt},
     {"FstepBut", None, ctrl(Right), std::nullopt},
-
-    // Ctrl+= too, where the plus sign needs the Shift key.
-    {"zoomIn", None, ctrl(Plus), ctrl(Equal)},
-    {"zoomOut", None, ctrl(Minus), std::nullopt},
-    {"zoomNormal", None, ctrl(Zero), std::nullopt},
 }};
 
 } // namespace

@@ -7,7 +7,7 @@
 namespace vantor {
 
 // The keys the window uses, by name; each edition maps them to its toolkit's keys.
-enum class KeyName { Q, E, L, S, F1, Home, Left, Right, Escape, Pause, Plus, Equal, Minus, Zero };
+enum class KeyName { Q, E, L, S, F1, Home, Left, Right, Escape, Pause };
 
 // A command for which a desktop may have keys of its own, used in place of the usual key.
 enum class StandardCommand { None, Quit, Help };
@@ -27,8 +27,7 @@ struct ControlKey {
     std::optional<Key> alternative;
 };
 
-// The keys of the menu commands, in menu order, then those of the clock buttons, left to right,
-// then the projector zoom's ("zoomIn", "zoomOut", "zoomNormal").
+// The keys of the menu commands, in menu order, then those of the clock buttons, left to right.
 // The clock keys carry a modifier or are keys no check box or option button uses, so a focused
 // control keeps Space, Enter and the arrows for itself.
 [[nodiscard]] std::span<const ControlKey> controlKeys();

@@ -28,14 +28,6 @@ Qt::Key qtKey(KeyName name) {
         return Qt::Key_Escape;
     case KeyName::Pause:
         return Qt::Key_Pause;
-    case KeyName::Plus:
-        return Qt::Key_Plus;
-    case KeyName::Equal:
-        return Qt::Key_Equal;
-    case KeyName::Minus:
-        return Qt::Key_Minus;
-    case KeyName::Zero:
-        return Qt::Key_0;
     }
     return Qt::Key_unknown;
 }
@@ -51,9 +43,27 @@ QKeySequence sequence(const Key& key) {
     return {QKeyCombination(modifiers, qtKey(key.name))};
 }
 
+// The projector zoom is the desktop's own; Ctrl+= too, where the plus sign needs the Shift key.
+QList<QKeySequence> zoomKeys(std::string_view command) {
+    constexpr auto ctrl = Qt::ControlModifier;
+    if (command == "zoomIn") {
+        return {QKeySequence(ctrl | Qt::Key_Plus), QKeySequence(ctrl | Qt::Key_Equal)};
+    }
+    if (command == "zoomOut") {
+        return {QKeySequence(ctrl | Qt::Key_Minus)};
+    }
+    if (command == "zoomNormal") {
+        return {QKeySequence(ctrl | Qt::Key_0)};
+    }
+    return {};
+}
+
 } // namespace
 
 QList<QKeySequence> keysOf(std::string_view control) {
+    if (control.starts_with("zoom")) {
+        return zoomKeys(control);
+    }
     const ControlKey* found = keyOf(control);
     if (found == nullptr) {
         return {};
