@@ -35,9 +35,13 @@ MonthDay monthDayOf(double dayNumber) noexcept {
     return {static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day())};
 }
 
+std::string_view englishMonthName(unsigned month) noexcept {
+    return month >= 1 && month <= 12 ? kMonthNames[month - 1] : std::string_view{};
+}
+
 std::string englishDateLabel(double dayNumber) {
     const MonthDay md = monthDayOf(dayNumber);
-    std::string label{kMonthNames.at(md.month - 1)};
+    std::string label{englishMonthName(md.month)};
     label += ' ';
     label += static_cast<char>('0' + md.day / 10);
     label += static_cast<char>('0' + md.day % 10);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vantor {
 
@@ -13,6 +14,9 @@ struct MonthDay {
 // Gregorian calendar; the whole part, truncated toward zero, selects the day. Exact for every
 // finite day number, however far from the present; NaN and infinities give day 0.
 [[nodiscard]] MonthDay monthDayOf(double dayNumber) noexcept;
+
+// The English name of month 1..12, empty for any other number.
+[[nodiscard]] std::string_view englishMonthName(unsigned month) noexcept;
 
 // The date label in English, used when no localised month names are at hand: "March 21",
 // "April 05" (full month name, a blank, two-digit day).

@@ -17,7 +17,7 @@ struct SimState {
     std::string verDate;
 
     float t0{};                         // reset time, days
-    double simTime{};                   // current time, days from t0
+    double simTime{};                   // current time in days; day 0 is March 21, the start
     double stepDays{};                  // length of one clock step, days
     double runDir{};                    // +1 forward, -1 backward
     std::array<double, 11> stepTable{}; // step length by index of the step option group

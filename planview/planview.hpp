@@ -77,8 +77,6 @@ public:
     // By target: Sun (the Earth's line), Inter, Super.
     [[nodiscard]] const SightLine& sight(BodyId target) const;
 
-    [[nodiscard]] Surface& surface() { return m_surface; }
-
 private:
     // One routine per family; the named entry points above pass their body.
     void drawPlan(BodyId body, bool show);

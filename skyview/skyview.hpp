@@ -42,8 +42,6 @@ public:
     // gets a record that stays zero. The Sun's markColor stays zero: it is erased in sun.color.
     [[nodiscard]] const SkyMarker& marker(BodyId body) const;
 
-    [[nodiscard]] Surface& surface() { return m_surface; }
-
 private:
     // The one sky-marker routine behind drawSunSky, drawInterSky and drawSuperSky.
     void drawBodySky(BodyId body, bool show);

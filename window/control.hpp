@@ -26,7 +26,6 @@ public:
     void onChanged(Notifier::Listener listener);
 
     void setMouseMoveAction(std::function<void()> action);
-    [[nodiscard]] bool hasMouseMoveAction() const { return m_mouseMove.isSet(); }
     // The pointer moved over the control: runs the action if the control takes mouse events.
     void mouseMove() const;
 

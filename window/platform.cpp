@@ -1,6 +1,7 @@
 #include "window/platform.hpp"
 
-#include <array>
+#include "core/datelabel.hpp"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,13 +10,6 @@
 #include <unistd.h>
 
 namespace vantor {
-
-std::string englishMonth(unsigned month) {
-    static constexpr std::array<const char*, 12> kNames{
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
-    return month >= 1 && month <= 12 ? kNames.at(month - 1) : std::string{};
-}
 
 std::optional<std::string> writeFileByRename(const std::string& fileName,
                                              std::span<const std::uint8_t> bytes) {
@@ -49,7 +43,7 @@ std::optional<std::string> writeFileByRename(const std::string& fileName,
 
 Platform withDefaults(Platform platform) {
     if (!platform.monthName) {
-        platform.monthName = englishMonth;
+        platform.monthName = [](unsigned month) { return std::string(englishMonthName(month)); };
     }
     if (!platform.message) {
         platform.message = [](Platform::Icon, const std::string&, const std::string&) {};

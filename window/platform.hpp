@@ -34,9 +34,6 @@ struct Platform {
 // box, no quit, and files written beside their final name and then renamed over it.
 [[nodiscard]] Platform withDefaults(Platform platform);
 
-// The English name of month 1..12, empty for any other number.
-[[nodiscard]] std::string englishMonth(unsigned month);
-
 // Writes the file through a temporary file in the same folder that is renamed over it once
 // complete; the default writeFile hook.
 [[nodiscard]] std::optional<std::string> writeFileByRename(const std::string& fileName,

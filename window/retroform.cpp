@@ -25,6 +25,90 @@ struct ModelChoice {
 constexpr std::array<ModelChoice, 3> kModels{
     {{"helio", "Heliocentric View"}, {"geo", "Geocentric View"}, {"tycho", "Tychonic View"}}};
 
+// One body of the window: its box in the display panel, its flag, the routines of its figures
+// with the boxes that show them, and the boxes that follow the body's box off, in the order they
+// are turned off.
+struct BodyRow {
+    CheckBox Controls::*box;
+    bool SimState::*flag;
+    void (PlanView::*plan)(bool);
+    void (SkyView::*sky)(bool); // none for the Earth
+    // The Earth's line of sight points at the Sun; the Sun has none of its own.
+    void (PlanView::*sight)(bool);
+    CheckBox Controls::*sightBox;
+    void (PlanView::*orbit)(bool);
+    CheckBox Controls::*orbitBox;
+    CheckBox Controls::*diskBox;
+    bool diskHint;                // the Earth's disk box shows no hint
+    CheckBox Controls::*trailBox; // none for the Earth
+    std::array<CheckBox Controls::*, 3> dependents;
+    bool zoomsGeo; // the superior planet: the geocentric plan view zooms out to hold it
+};
+
+// Indexed by BodyId.
+constexpr std::array<BodyRow, 4> kBodies{{
+    {&Controls::sunChk,
+     &SimState::sunOn,
+     &PlanView::drawSunPlan,
+     &SkyView::drawSunSky,
+     nullptr,
+     nullptr,
+     &PlanView::drawSunOrbit,
+     &Controls::SUNoChk,
+     &Controls::SUNdiskChk,
+     true,
+     &Controls::SUNtrailChk,
+     {&Controls::EprojChk, &Controls::SUNoChk, &Controls::SUNtrailChk},
+     false},
+    {&Controls::earthChk,
+     &SimState::earthOn,
+     &PlanView::drawEarthPlan,
+     nullptr,
+     &PlanView::drawEarthSight,
+     &Controls::EprojChk,
+     &PlanView::drawEarthOrbit,
+     &Controls::EoChk,
+     &Controls::EdiskChk,
+     false,
+     nullptr,
+     {&Controls::EprojChk, &Controls::EoChk, nullptr},
+     false},
+    {&Controls::interChk,
+     &SimState::interOn,
+     &PlanView::drawInterPlan,
+     &SkyView::drawInterSky,
+     &PlanView::drawInterSight,
+     &Controls::IprojChk,
+     &PlanView::drawInterOrbit,
+     &Controls::IoChk,
+     &Controls::IdiskChk,
+     true,
+     &Controls::ItrailChk,
+     {&Controls::IprojChk, &Controls::IoChk, &Controls::ItrailChk},
+     false},
+    {&Controls::superChk,
+     &SimState::superOn,
+     &PlanView::drawSuperPlan,
+     &SkyView::drawSuperSky,
+     &PlanView::drawSuperSight,
+     &Controls::SprojChk,
+     &PlanView::drawSuperOrbit,
+     &Controls::SoChk,
+     &Controls::SdiskChk,
+     true,
+     &Controls::StrailChk,
+     {&Controls::SprojChk, &Controls::SoChk, &Controls::StrailChk},
+     true},
+}};
+
+[[nodiscard]] const BodyRow& rowOf(BodyId body) {
+    return kBodies.at(static_cast<std::size_t>(body));
+}
+
+// The full redraw draws the bodies in this order, each body's figures together.
+constexpr std::array<BodyId, 4> kRedrawOrder{BodyId::Earth, BodyId::Sun, BodyId::Inter,
+                                             BodyId::Super};
+
 } // namespace
 
 RetroForm::RetroForm(Platform platform, Raster planBackground, Raster skyBackground)
@@ -176,145 +260,74 @@ void RetroForm::chooseModel(int index) {
 
 void RetroForm::redrawAll() {
     calcPositions(m_state);
-    const Controls& c = m_controls;
-    if (m_state.earthOn) {
-        drawEarthBody(true);
-        if (c.EprojChk.value() == 1) {
-            m_plan.drawEarthSight(true);
+    for (const BodyId id : kRedrawOrder) {
+        const BodyRow& body = rowOf(id);
+        if (!(m_state.*body.flag)) {
+            continue;
         }
-        if (c.EoChk.value() == 1) {
-            m_plan.drawEarthOrbit(true);
+        (m_plan.*body.plan)(true);
+        if (body.sky != nullptr) {
+            (m_sky.*body.sky)(true);
         }
-    }
-    if (m_state.sunOn) {
-        drawSunBody(true);
-        if (c.SUNoChk.value() == 1) {
-            m_plan.drawSunOrbit(true);
+        if (body.sight != nullptr && (m_controls.*body.sightBox).value() == 1) {
+            (m_plan.*body.sight)(true);
         }
-    }
-    if (m_state.interOn) {
-        drawInterBody(true);
-        if (c.IprojChk.value() == 1) {
-            m_plan.drawInterSight(true);
-        }
-        if (c.IoChk.value() == 1) {
-            m_plan.drawInterOrbit(true);
-        }
-    }
-    if (m_state.superOn) {
-        drawSuperBody(true);
-        if (c.SprojChk.value() == 1) {
-            m_plan.drawSuperSight(true);
-        }
-        if (c.SoChk.value() == 1) {
-            m_plan.drawSuperOrbit(true);
+        if ((m_controls.*body.orbitBox).value() == 1) {
+            (m_plan.*body.orbit)(true);
         }
     }
 }
 
-void RetroForm::drawEarthBody(bool show) {
-    m_plan.drawEarthPlan(show);
-}
-
-void RetroForm::drawSunBody(bool show) {
-    m_plan.drawSunPlan(show);
-    m_sky.drawSunSky(show);
-}
-
-void RetroForm::drawInterBody(bool show) {
-    m_plan.drawInterPlan(show);
-    m_sky.drawInterSky(show);
-}
-
-void RetroForm::drawSuperBody(bool show) {
-    m_plan.drawSuperPlan(show);
-    m_sky.drawSuperSky(show);
-}
-
+// Every erase routine removes only what its figure remembers, so the order does not matter and
+// no box needs testing.
 void RetroForm::eraseAllFigures() {
-    m_sky.drawInterSky(false);
-    m_sky.drawSuperSky(false);
-    m_sky.drawSunSky(false);
-    m_plan.drawEarthPlan(false);
-    m_plan.drawInterPlan(false);
-    m_plan.drawSuperPlan(false);
-    m_plan.drawSunPlan(false);
-    // Sight lines and orbits erase only what they remember; calling them with the box off
-    // changes nothing, so no box needs testing here.
-    m_plan.drawEarthSight(false);
-    m_plan.drawInterSight(false);
-    m_plan.drawSuperSight(false);
-    m_plan.drawEarthOrbit(false);
-    m_plan.drawSunOrbit(false);
-    m_plan.drawInterOrbit(false);
-    m_plan.drawSuperOrbit(false);
+    for (const BodyRow& body : kBodies) {
+        if (body.sky != nullptr) {
+            (m_sky.*body.sky)(false);
+        }
+        (m_plan.*body.plan)(false);
+        if (body.sight != nullptr) {
+            (m_plan.*body.sight)(false);
+        }
+        (m_plan.*body.orbit)(false);
+    }
 }
 
 // ----- the display panel -----------------------------------------------------------------------
 
 void RetroForm::wirePanel() {
     Controls& c = m_controls;
-    m_bodyRows = {{
-        {&c.sunChk,
-         &SimState::sunOn,
-         &PlanView::drawSunPlan,
-         &SkyView::drawSunSky,
-         {&c.EprojChk, &c.SUNoChk, &c.SUNtrailChk},
-         false},
-        {&c.interChk,
-         &SimState::interOn,
-         &PlanView::drawInterPlan,
-         &SkyView::drawInterSky,
-         {&c.IprojChk, &c.IoChk, &c.ItrailChk},
-         false},
-        {&c.earthChk,
-         &SimState::earthOn,
-         &PlanView::drawEarthPlan,
-         nullptr,
-         {&c.EprojChk, &c.EoChk, nullptr},
-         false},
-        {&c.superChk,
-         &SimState::superOn,
-         &PlanView::drawSuperPlan,
-         &SkyView::drawSuperSky,
-         {&c.SprojChk, &c.SoChk, &c.StrailChk},
-         true},
-    }};
-    for (std::size_t row = 0; row < m_bodyRows.size(); ++row) {
-        m_bodyRows.at(row).box->setClickAction([this, row] { bodyBoxClicked(row); });
-    }
+    for (const BodyId id : {BodyId::Sun, BodyId::Earth, BodyId::Inter, BodyId::Super}) {
+        const BodyRow& body = rowOf(id);
+        (c.*body.box).setClickAction([this, id] { bodyBoxClicked(id); });
 
-    // Orbit and line-of-sight boxes: off erases that one figure, on brings everything up to date.
-    const std::array<std::pair<CheckBox*, void (PlanView::*)(bool)>, 7> figures{{
-        {&c.SUNoChk, &PlanView::drawSunOrbit},
-        {&c.IoChk, &PlanView::drawInterOrbit},
-        {&c.EoChk, &PlanView::drawEarthOrbit},
-        {&c.SoChk, &PlanView::drawSuperOrbit},
-        {&c.IprojChk, &PlanView::drawInterSight},
-        {&c.EprojChk, &PlanView::drawEarthSight},
-        {&c.SprojChk, &PlanView::drawSuperSight},
-    }};
-    for (const auto& [box, routine] : figures) {
-        box->setClickAction([this, box = box, routine = routine] {
-            if (box->value() == 0) {
-                (m_plan.*routine)(false);
-            } else {
-                redrawAll();
-            }
-        });
-    }
+        // Orbit and line-of-sight boxes: off erases that one figure, on brings everything up to
+        // date.
+        const auto figureBox = [this](CheckBox& box, void (PlanView::*routine)(bool)) {
+            box.setClickAction([this, &box, routine] {
+                if (box.value() == 0) {
+                    (m_plan.*routine)(false);
+                } else {
+                    redrawAll();
+                }
+            });
+        };
+        figureBox(c.*body.orbitBox, body.orbit);
+        if (body.sight != nullptr) {
+            figureBox(c.*body.sightBox, body.sight);
+        }
 
-    for (CheckBox* disk : {&c.SUNdiskChk, &c.IdiskChk, &c.EdiskChk, &c.SdiskChk}) {
-        disk->setClickAction([this] { redrawAll(); });
-    }
+        (c.*body.diskBox).setClickAction([this] { redrawAll(); });
 
-    // A trail box turned on takes effect from the next step; turned off, it wipes every trail.
-    for (CheckBox* trail : {&c.SUNtrailChk, &c.ItrailChk, &c.StrailChk}) {
-        trail->setClickAction([this, trail] {
-            if (trail->value() == 0) {
-                trailBoxOff();
-            }
-        });
+        // A trail box turned on takes effect from the next step; turned off, it wipes every trail.
+        if (body.trailBox != nullptr) {
+            CheckBox& trail = c.*body.trailBox;
+            trail.setClickAction([this, &trail] {
+                if (trail.value() == 0) {
+                    trailBoxOff();
+                }
+            });
+        }
     }
 
     c.topChk.setClickAction([this] {
@@ -329,18 +342,18 @@ void RetroForm::wirePanel() {
     });
 }
 
-void RetroForm::bodyBoxClicked(std::size_t row) {
-    const BodyRow& body = m_bodyRows.at(row);
+void RetroForm::bodyBoxClicked(BodyId id) {
+    const BodyRow& body = rowOf(id);
     const bool geo = m_state.worldModel == "geo";
-    if (body.box->value() == 0) {
+    if ((m_controls.*body.box).value() == 0) {
         m_state.*body.flag = false;
         (m_plan.*body.plan)(false);
         if (body.sky != nullptr) {
             (m_sky.*body.sky)(false);
         }
-        for (CheckBox* dependent : body.dependents) {
-            if (dependent != nullptr && dependent->value() == 1) {
-                dependent->setValue(0);
+        for (CheckBox Controls::*dependent : body.dependents) {
+            if (dependent != nullptr && (m_controls.*dependent).value() == 1) {
+                (m_controls.*dependent).setValue(0);
             }
         }
         if (body.zoomsGeo && geo) {
@@ -481,26 +494,24 @@ void RetroForm::wireHints() {
     hint(c.BstepBut, "Step Time Backward");
     hint(c.stopBut, "Stop");
     hint(c.t0But, "Reset Time to T0");
-    for (Control* box :
-         std::initializer_list<Control*>{&c.sunChk, &c.interChk, &c.earthChk, &c.superChk}) {
-        hint(*box, "Hide/Display object");
+    for (const BodyRow& body : kBodies) {
+        hint(c.*body.box, "Hide/Display object");
+        hint(c.*body.orbitBox, "Display orbit");
+        if (body.diskHint) {
+            hint(c.*body.diskBox, "Show Planet disk");
+        }
+        if (body.trailBox != nullptr) {
+            hint(c.*body.trailBox, "Leave trail");
+        }
+        if (body.sightBox != nullptr) {
+            hint(c.*body.sightBox, "Project line-of-sight");
+        }
     }
-    for (Control* box :
-         std::initializer_list<Control*>{&c.SUNoChk, &c.IoChk, &c.EoChk, &c.SoChk, &c.Label4}) {
-        hint(*box, "Display orbit");
-    }
-    for (Control* box :
-         std::initializer_list<Control*>{&c.SUNdiskChk, &c.IdiskChk, &c.SdiskChk, &c.Label5}) {
-        hint(*box, "Show Planet disk");
-    }
-    for (Control* box :
-         std::initializer_list<Control*>{&c.SUNtrailChk, &c.ItrailChk, &c.StrailChk, &c.Label3}) {
-        hint(*box, "Leave trail");
-    }
-    for (Control* box :
-         std::initializer_list<Control*>{&c.IprojChk, &c.EprojChk, &c.SprojChk, &c.Label2}) {
-        hint(*box, "Project line-of-sight");
-    }
+    // The column headings carry their column's hint.
+    hint(c.Label4, "Display orbit");
+    hint(c.Label5, "Show Planet disk");
+    hint(c.Label3, "Leave trail");
+    hint(c.Label2, "Project line-of-sight");
     hint(c.topChk, "Hide/Display Top View");
     hint(c.skyChk, "Hide/Display Sky View");
     hint(c.helioOpt(), "Select Heliocentric Model");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/bodyid.hpp"
 #include "core/simstate.hpp"
 #include "planview/planview.hpp"
 #include "skyview/skyview.hpp"
@@ -69,22 +70,7 @@ private:
     void writeDateLabel();
     void chooseModel(int index);
 
-    void drawEarthBody(bool show);
-    void drawSunBody(bool show);
-    void drawInterBody(bool show);
-    void drawSuperBody(bool show);
-
-    // One body row of the panel: its box, its flag, the routines that erase its markers, and the
-    // boxes that follow it off, in the order they are turned off.
-    struct BodyRow {
-        CheckBox* box{};
-        bool SimState::*flag{};
-        void (PlanView::*plan)(bool){};
-        void (SkyView::*sky)(bool){}; // none for the Earth
-        std::array<CheckBox*, 3> dependents{};
-        bool zoomsGeo{}; // the superior planet: the geocentric plan view zooms out to hold it
-    };
-    void bodyBoxClicked(std::size_t row);
+    void bodyBoxClicked(BodyId body);
     void trailBoxOff();
     void geoZoom(float zoom);
 
@@ -106,7 +92,6 @@ private:
     PlanView m_plan{m_state, m_boxes, m_planSurface};
     SkyView m_sky{m_state, m_boxes, m_skySurface};
     std::filesystem::path m_shippedCatalogue;
-    std::array<BodyRow, 4> m_bodyRows;
 };
 
 } // namespace vantor
