@@ -12,11 +12,6 @@ namespace vantor {
 
 namespace {
 
-enum class Model { Helio, Geo, Tycho };
-
-// How far the geocentric superior planet lies beyond its Tychonic place (times planZoom).
-constexpr double kGeoSuperStretch = 1.18;
-
 [[nodiscard]] double elapsed(const SimState& s) noexcept {
     return s.simTime - static_cast<double>(s.t0);
 }
@@ -54,9 +49,9 @@ void zeroSun(Body& sun) noexcept {
 
 // A planet's longitude, latitude, plan position and height. In the heliocentric model the Sun
 // is zeroed between the longitude and the rest, which is where the original sequence does it.
-void placePlanet(SimState& s, Body& p, Model model, bool inferior, double t) noexcept {
+void placePlanet(SimState& s, Body& p, WorldModel model, bool inferior, double t) noexcept {
     p.lon = static_cast<float>(t * p.rate + p.lon0);
-    if (model == Model::Helio && inferior) {
+    if (model == WorldModel::Helio && inferior) {
         zeroSun(s.sun);
     }
     p.lat = static_cast<float>(
@@ -70,15 +65,15 @@ void placePlanet(SimState& s, Body& p, Model model, bool inferior, double t) noe
     double scale = 1.0;
 
     switch (model) {
-    case Model::Helio:
+    case WorldModel::Helio:
         p.x = static_cast<float>(r * c);
         p.y = static_cast<float>(-sn * r);
         break;
-    case Model::Tycho:
+    case WorldModel::Tycho:
         p.x = static_cast<float>(r * c + s.sun.x);
         p.y = static_cast<float>(-sn * r + s.sun.y);
         break;
-    case Model::Geo:
+    case WorldModel::Geo:
         if (inferior) {
             // Toward the Earth: an epicycle around a centre on the Earth-Sun line.
             const double f = static_cast<double>(s.earth.orbitR) - r;
@@ -116,16 +111,16 @@ void setInterPhase(SimState& s) noexcept {
     i.lit = static_cast<float>(std::sin(theta / 2.0));
 }
 
-void computePositions(SimState& s, Model model) noexcept {
+void computePositions(SimState& s, WorldModel model) noexcept {
     const double t = elapsed(s);
-    if (model == Model::Helio) {
+    if (model == WorldModel::Helio) {
         placeHelioEarth(s, t);
     } else {
         // Both planets are placed relative to the Sun, so it goes first.
         placeSunAroundEarth(s, t);
     }
     placePlanet(s, s.inter, model, true, t);
-    if (model == Model::Helio) {
+    if (model == WorldModel::Helio) {
         setInterPhase(s);
     } else {
         s.inter.lit = 1.0F;
@@ -136,25 +131,19 @@ void computePositions(SimState& s, Model model) noexcept {
 } // namespace
 
 void calcPositions(SimState& state) noexcept {
-    if (state.worldModel == "helio") {
-        helioPositions(state);
-    } else if (state.worldModel == "geo") {
-        geoPositions(state);
-    } else if (state.worldModel == "tycho") {
-        tychoPositions(state);
-    }
+    computePositions(state, state.worldModel);
 }
 
 void helioPositions(SimState& state) noexcept {
-    computePositions(state, Model::Helio);
+    computePositions(state, WorldModel::Helio);
 }
 
 void geoPositions(SimState& state) noexcept {
-    computePositions(state, Model::Geo);
+    computePositions(state, WorldModel::Geo);
 }
 
 void tychoPositions(SimState& state) noexcept {
-    computePositions(state, Model::Tycho);
+    computePositions(state, WorldModel::Tycho);
 }
 
 } // namespace vantor

@@ -4,8 +4,7 @@
 
 namespace vantor {
 
-// Recomputes every body for simTime under worldModel ("helio", "geo" or "tycho", compared
-// exactly). Any other model text leaves every field as it was.
+// Recomputes every body for simTime under worldModel.
 void calcPositions(SimState& state) noexcept;
 
 // The Sun fixed at the origin; the Earth and both planets circle it.

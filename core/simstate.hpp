@@ -2,6 +2,7 @@
 
 #include "core/body.hpp"
 #include "core/star.hpp"
+#include "core/worldmodel.hpp"
 
 #include <array>
 #include <cstdint>
@@ -28,7 +29,7 @@ struct SimState {
     bool interOn{};
     bool superOn{};
 
-    std::string worldModel; // "helio", "geo" or "tycho"
+    WorldModel worldModel{};
 
     float planZoom{};
     float planWidth{};

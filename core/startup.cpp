@@ -49,7 +49,7 @@ void initFlags(SimState& state) {
     state.earthOn = true;
     state.interOn = false;
     state.superOn = false;
-    state.worldModel = "helio";
+    state.worldModel = WorldModel::Helio;
     state.planZoom = 1.0F;
 }
 

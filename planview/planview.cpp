@@ -18,27 +18,6 @@ namespace {
 constexpr Color kWhite = 0xFFFFFF;
 constexpr Color kYellow = 0x00FFFF;
 
-// The geocentric superior planet's stretch factor, times planZoom (as in the position model).
-constexpr double kGeoSuperStretch = 1.18;
-
-// Planet slope test of the line-of-sight end: the slope used when the end lies straight above
-// or below the observer, and how far the slopes may differ before the other root is taken.
-
-enum class Model { Helio, Geo, Tycho, Other };
-
-[[nodiscard]] Model modelOf(const SimState& s) {
-    if (s.worldModel == "helio") {
-        return Model::Helio;
-    }
-    if (s.worldModel == "geo") {
-        return Model::Geo;
-    }
-    if (s.worldModel == "tycho") {
-        return Model::Tycho;
-    }
-    return Model::Other;
-}
-
 [[nodiscard]] constexpr std::size_t indexOf(BodyId body) {
     return static_cast<std::size_t>(body);
 }
@@ -57,54 +36,50 @@ struct OrbitCircles {
     std::optional<CircleFigure> moving;
 };
 
-[[nodiscard]] OrbitCircles earthOrbitCircles(const SimState& s, Model model) {
-    if (model == Model::Helio) {
+[[nodiscard]] OrbitCircles earthOrbitCircles(const SimState& s, WorldModel model) {
+    if (model == WorldModel::Helio) {
         return {CircleFigure{0.0, 0.0, s.earth.orbitR}, std::nullopt};
     }
     return {};
 }
 
-[[nodiscard]] OrbitCircles sunOrbitCircles(const SimState& s, Model model) {
-    if (model == Model::Geo || model == Model::Tycho) {
+[[nodiscard]] OrbitCircles sunOrbitCircles(const SimState& s, WorldModel model) {
+    if (model == WorldModel::Geo || model == WorldModel::Tycho) {
         return {CircleFigure{0.0, 0.0, s.earth.orbitR}, std::nullopt};
     }
     return {};
 }
 
-[[nodiscard]] OrbitCircles interOrbitCircles(const SimState& s, Model model) {
+[[nodiscard]] OrbitCircles interOrbitCircles(const SimState& s, WorldModel model) {
     const Body& p = s.inter;
     switch (model) {
-    case Model::Helio:
+    case WorldModel::Helio:
         return {CircleFigure{0.0, 0.0, p.orbitR}, std::nullopt};
-    case Model::Geo: {
+    case WorldModel::Geo: {
         const double d = static_cast<double>(s.earth.orbitR) - p.orbitR;
         return {CircleFigure{s.earth.x, s.earth.y, d},
                 CircleFigure{d * s.sun.x, d * s.sun.y, d * p.orbitR / s.earth.orbitR}};
     }
-    case Model::Tycho:
+    case WorldModel::Tycho:
         return {std::nullopt, CircleFigure{s.sun.x, s.sun.y, p.orbitR}};
-    case Model::Other:
-        break;
     }
     return {};
 }
 
-[[nodiscard]] OrbitCircles superOrbitCircles(const SimState& s, Model model) {
+[[nodiscard]] OrbitCircles superOrbitCircles(const SimState& s, WorldModel model) {
     const Body& p = s.super;
     switch (model) {
-    case Model::Helio:
+    case WorldModel::Helio:
         return {CircleFigure{0.0, 0.0, p.orbitR}, std::nullopt};
-    case Model::Geo: {
+    case WorldModel::Geo: {
         const double k = kGeoSuperStretch * s.planZoom;
         const double lambda = p.lon * kDegToRad;
         const double kr = k * p.orbitR;
         return {CircleFigure{s.earth.x, s.earth.y, kr},
                 CircleFigure{kr * std::cos(lambda), -kr * std::sin(lambda), k * s.earth.orbitR}};
     }
-    case Model::Tycho:
+    case WorldModel::Tycho:
         return {std::nullopt, CircleFigure{s.sun.x, s.sun.y, p.orbitR}};
-    case Model::Other:
-        break;
     }
     return {};
 }
@@ -115,12 +90,9 @@ struct MarkerRow {
     double dotScale; // dot radius in hundredths of planHeight
 };
 
-struct OrbitRow {
-    OrbitCircles (*circles)(const SimState&, Model);
-    // The Earth's and the Sun's routines count their circle as drawn under any model, even one
-    // that gives them nothing to draw; the planets' routines do so only under the three models.
-    bool drawnUnderAnyModel;
-};
+// The Earth's and the Sun's routines count their circle as drawn even under a model that gives
+// them nothing to draw.
+using OrbitRule = OrbitCircles (*)(const SimState&, WorldModel);
 
 struct SightRow {
     Body SimState::*target;
@@ -135,12 +107,12 @@ constexpr std::array<MarkerRow, 4> kMarkers{{
     {&SimState::super, Box::SuperDisk, 1.5},
 }};
 
-constexpr std::array<OrbitRow, 4> kOrbits{{
-    {&sunOrbitCircles, true},
-    {&earthOrbitCircles, true},
-    {&interOrbitCircles, false},
-    {&superOrbitCircles, false},
-}};
+constexpr std::array<OrbitRule, 4> kOrbits{
+    &sunOrbitCircles,
+    &earthOrbitCircles,
+    &interOrbitCircles,
+    &superOrbitCircles,
+};
 
 // Every line of sight is seen from the Earth; the Earth's own line points at the Sun and is
 // kept in the Sun's slot. The Earth's slot is unused.
@@ -338,9 +310,8 @@ void PlanView::drawPlan(BodyId id, bool show) {
 }
 
 void PlanView::drawOrbit(BodyId id, bool show) {
-    const OrbitRow& row = kOrbits[indexOf(id)];
     OrbitFigure& orbit = m_orbits[indexOf(id)];
-    const OrbitCircles circles = row.circles(m_state, modelOf(m_state));
+    const OrbitCircles circles = kOrbits[indexOf(id)](m_state, m_state.worldModel);
 
     m_surface.setDrawMode(DrawMode::Xor);
     m_surface.setDrawStyle(DrawStyle::Dotted);
@@ -357,9 +328,6 @@ void PlanView::drawOrbit(BodyId id, bool show) {
     }
 
     if (show) {
-        if (!circles.fixed && !circles.moving && !row.drawnUnderAnyModel) {
-            return;
-        }
         if (orbit.drawn == 0) {
             orbit.drawn = 1;
             if (circles.fixed) {

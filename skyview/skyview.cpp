@@ -28,7 +28,7 @@ double interRadius(const SimState& state, const Body& body, bool disk, double r)
     if (disk) {
         return static_cast<double>(state.skyDiskScale) * body.size / r;
     }
-    if (state.worldModel == "helio") {
+    if (state.worldModel == WorldModel::Helio) {
         return (2.0 * body.lit + 0.5) / (r * r);
     }
     return 1.0 / r + 1.0;

@@ -17,13 +17,9 @@ namespace vantor {
 
 namespace {
 
-// A model option's world model and the caption of the plan frame under it.
-struct ModelChoice {
-    const char* worldModel;
-    const char* caption;
-};
-constexpr std::array<ModelChoice, 3> kModels{
-    {{"helio", "Heliocentric View"}, {"geo", "Geocentric View"}, {"tycho", "Tychonic View"}}};
+// The caption of the plan frame under each world model, in the order of the model options.
+constexpr std::array<const char*, kWorldModels.size()> kPlanCaptions{
+    "Heliocentric View", "Geocentric View", "Tychonic View"};
 
 // One body of the window: its box in the display panel, its flag, the routines of its figures
 // with the boxes that show them, and the boxes that follow the body's box off, in the order they
@@ -246,13 +242,13 @@ void RetroForm::wireModels() {
 }
 
 void RetroForm::chooseModel(int index) {
-    const ModelChoice& choice = kModels.at(static_cast<std::size_t>(index));
+    const auto choice = static_cast<std::size_t>(index);
+    const WorldModel model = kWorldModels.at(choice);
     m_plan.clearPlanView();
-    const bool geo = std::string_view(choice.worldModel) == "geo";
-    m_state.planZoom = geo && m_controls.superChk.value() != 0 ? 2.5F : 1.0F;
+    m_state.planZoom = planZoomFor(model, m_controls.superChk.value() != 0);
     m_plan.setPlanScale();
-    m_state.worldModel = choice.worldModel;
-    m_controls.planFrm.setCaption(choice.caption);
+    m_state.worldModel = model;
+    m_controls.planFrm.setCaption(kPlanCaptions.at(choice));
     redrawAll();
 }
 
@@ -344,7 +340,7 @@ void RetroForm::wirePanel() {
 
 void RetroForm::bodyBoxClicked(BodyId id) {
     const BodyRow& body = rowOf(id);
-    const bool geo = m_state.worldModel == "geo";
+    const bool zooms = body.zoomsGeo && m_state.worldModel == WorldModel::Geo;
     if ((m_controls.*body.box).value() == 0) {
         m_state.*body.flag = false;
         (m_plan.*body.plan)(false);
@@ -356,13 +352,13 @@ void RetroForm::bodyBoxClicked(BodyId id) {
                 (m_controls.*dependent).setValue(0);
             }
         }
-        if (body.zoomsGeo && geo) {
-            geoZoom(1.0F);
+        if (zooms) {
+            geoZoom(planZoomFor(m_state.worldModel, false));
         }
         return;
     }
-    if (body.zoomsGeo && geo) {
-        geoZoom(2.5F);
+    if (zooms) {
+        geoZoom(planZoomFor(m_state.worldModel, true));
     }
     m_state.*body.flag = true;
     redrawAll();

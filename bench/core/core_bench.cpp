@@ -35,7 +35,7 @@ using Clock = std::chrono::steady_clock;
     return nanosecondsPer(elapsed, batches);
 }
 
-void calcPositionsBench(benchmark::State& state, const char* model) {
+void calcPositionsBench(benchmark::State& state, vantor::WorldModel model) {
     vantor::SimState s;
     vantor::initFlags(s);
     vantor::initClock(s);
@@ -70,9 +70,8 @@ void thirtySinBench(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(thirtySinBench)->Name("ThirtySin");
-BENCHMARK_CAPTURE(calcPositionsBench, helio, "helio");
-BENCHMARK_CAPTURE(calcPositionsBench, geo, "geo");
-BENCHMARK_CAPTURE(calcPositionsBench, tycho, "tycho");
-BENCHMARK_CAPTURE(calcPositionsBench, unknown_model, "none");
+BENCHMARK_CAPTURE(calcPositionsBench, helio, vantor::WorldModel::Helio);
+BENCHMARK_CAPTURE(calcPositionsBench, geo, vantor::WorldModel::Geo);
+BENCHMARK_CAPTURE(calcPositionsBench, tycho, vantor::WorldModel::Tycho);
 
 BENCHMARK_MAIN();

@@ -10,13 +10,13 @@ namespace {
 TEST(StartUp, SetsTheStartValuesOverAnEmptyState) {
     const SimState before;
     EXPECT_FALSE(before.stopped || before.sunOn || before.earthOn);
-    EXPECT_TRUE(before.worldModel.empty() && before.verStr.empty());
+    EXPECT_TRUE(before.verStr.empty());
     EXPECT_EQ(before.stars.size(), static_cast<std::size_t>(kStarTableSize));
 
     const SimState s = startedState();
     EXPECT_TRUE(s.stopped && s.sunOn && s.earthOn);
     EXPECT_FALSE(s.interOn || s.superOn);
-    EXPECT_EQ(s.worldModel, "helio");
+    EXPECT_EQ(s.worldModel, WorldModel::Helio);
     EXPECT_EQ(s.planZoom, 1.0F);
     EXPECT_EQ(s.simTime, 0.0);
     EXPECT_EQ(s.stepDays, 3.0);

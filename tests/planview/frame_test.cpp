@@ -73,14 +73,14 @@ TEST_F(FrameTest, RedrawingWithoutATimeChangeLeavesTheViewAsItWas) {
     for (int b = 0; b < 14; ++b) {
         boxes.values[static_cast<std::size_t>(b)] = 1;
     }
-    for (const char* model : {"helio", "geo", "tycho"}) {
+    for (const WorldModel model : kWorldModels) {
         chooseModel(model);
         state.simTime += 40.0;
         redrawAll();
         const Raster once = surface.Image();
         redrawAll();
-        EXPECT_EQ(surface.Image(), once) << model;
-        EXPECT_FALSE(showsBackground()) << model;
+        EXPECT_EQ(surface.Image(), once) << worldModelName(model);
+        EXPECT_FALSE(showsBackground()) << worldModelName(model);
     }
 }
 

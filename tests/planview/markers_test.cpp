@@ -22,7 +22,7 @@ constexpr std::array<MarkerCase, 4> kCases{{
 }};
 
 class MarkerTest : public PlanViewTest,
-                   public testing::WithParamInterface<std::tuple<int, const char*, bool>> {
+                   public testing::WithParamInterface<std::tuple<int, WorldModel, bool>> {
 protected:
     [[nodiscard]] const MarkerCase& which() const {
         return kCases[static_cast<std::size_t>(std::get<0>(GetParam()))];
@@ -77,8 +77,7 @@ TEST_P(MarkerTest, DiscOfTheBodysColourAtItsPixelAndSizeThenErasedToTheBackgroun
 }
 
 INSTANTIATE_TEST_SUITE_P(BodiesModelsDisks, MarkerTest,
-                         testing::Combine(testing::Range(0, 4),
-                                          testing::Values("helio", "geo", "tycho"),
+                         testing::Combine(testing::Range(0, 4), testing::ValuesIn(kWorldModels),
                                           testing::Bool()));
 
 TEST_F(PlanViewTest, MarkerMovesWithTimeAndChangesSizeWithItsDiskBoxLeavingNoTrack) {

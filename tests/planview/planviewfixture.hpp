@@ -92,9 +92,9 @@ protected:
         }
     }
 
-    void chooseModel(const std::string& model) {
+    void chooseModel(WorldModel model) {
         view.clearPlanView();
-        state.planZoom = model == "geo" && state.superOn ? 2.5F : 1.0F;
+        state.planZoom = planZoomFor(model, state.superOn);
         view.setPlanScale();
         state.worldModel = model;
         redrawAll();

@@ -50,7 +50,7 @@ protected:
 
     void setZoomForSuper() {
         view.clearPlanView();
-        state.planZoom = state.worldModel == "geo" && state.superOn ? 2.5F : 1.0F;
+        state.planZoom = planZoomFor(state.worldModel, state.superOn);
         view.setPlanScale();
     }
 };
@@ -67,7 +67,6 @@ TEST_P(RandomRunTest, ErasingEveryFigureRestoresTheBackground) {
     const std::array<Box, 7> figureBoxes{Box::EarthOrbit, Box::SunOrbit,   Box::InterOrbit,
                                          Box::SuperOrbit, Box::EarthSight, Box::InterSight,
                                          Box::SuperSight};
-    const std::array<const char*, 3> models{"helio", "geo", "tycho"};
     redrawAll();
 
     for (int op = 0; op < 1500; ++op) {
@@ -80,7 +79,7 @@ TEST_P(RandomRunTest, ErasingEveryFigureRestoresTheBackground) {
             redrawAll();
             break;
         case 3:
-            chooseModel(models[static_cast<std::size_t>(pick(3))]);
+            chooseModel(kWorldModels.at(static_cast<std::size_t>(pick(3))));
             break;
         case 4: {
             const BodyBoxes& b = bodies[static_cast<std::size_t>(pick(4))];
@@ -88,12 +87,12 @@ TEST_P(RandomRunTest, ErasingEveryFigureRestoresTheBackground) {
                 hideBody(b);
             } else {
                 *b.on = true;
-                if (b.on == &state.superOn && state.worldModel == "geo") {
+                if (b.on == &state.superOn && state.worldModel == WorldModel::Geo) {
                     setZoomForSuper();
                 }
                 redrawAll();
             }
-            if (b.on == &state.superOn && !state.superOn && state.worldModel == "geo") {
+            if (b.on == &state.superOn && !state.superOn && state.worldModel == WorldModel::Geo) {
                 setZoomForSuper();
             }
             break;

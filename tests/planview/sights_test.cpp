@@ -60,7 +60,7 @@ TEST(SightEnd, NearlyVerticalPlanetLinesEndOnTheTargetsSide) {
     }
 }
 
-class SightTest : public PlanViewTest, public testing::WithParamInterface<const char*> {};
+class SightTest : public PlanViewTest, public testing::WithParamInterface<WorldModel> {};
 
 TEST_P(SightTest, LinesEndOnTheRimBeyondTheirTargetsAtEveryStepAndZoom) {
     state.interOn = true;
@@ -83,7 +83,7 @@ TEST_P(SightTest, LinesEndOnTheRimBeyondTheirTargetsAtEveryStepAndZoom) {
             EXPECT_EQ(line.eyeY, state.earth.y);
             expectEndOnRayAtRim({line.rimX, line.rimY}, line.eyeX, line.eyeY, body->x, body->y, r);
         }
-        if (GetParam() == std::string("helio")) {
+        if (GetParam() == WorldModel::Helio) {
             // The Earth's line passes the Sun at the origin to the opposite point of the rim.
             const double e = std::hypot(state.earth.x, state.earth.y);
             EXPECT_NEAR(view.sight(BodyId::Sun).rimX, -r * state.earth.x / e, 1e-5);
@@ -102,7 +102,7 @@ TEST_P(SightTest, LinesEndOnTheRimBeyondTheirTargetsAtEveryStepAndZoom) {
     EXPECT_TRUE(showsBackground()) << "show false on an erased line draws nothing";
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, SightTest, testing::Values("helio", "geo", "tycho"));
+INSTANTIATE_TEST_SUITE_P(Models, SightTest, testing::ValuesIn(kWorldModels));
 
 TEST_F(PlanViewTest, SightLineStartsItsDotsAtTheRimEnd) {
     state.interOn = true;

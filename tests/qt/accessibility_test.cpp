@@ -88,7 +88,7 @@ TEST_F(AccessibilityTest, ActionsReachTheModelAndStatesFollowIt) {
 
     // The plan frame is named by its caption, which follows the world model.
     accessible("geoOpt")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(window.form().state().worldModel, "geo");
+    EXPECT_EQ(window.form().state().worldModel, WorldModel::Geo);
     EXPECT_EQ(accessible("planFrm")->text(QAccessible::Name),
               QString::fromStdString(controls().planFrm.caption()));
     EXPECT_NE(accessible("planFrm")->text(QAccessible::Name), "Heliocentric View");

@@ -102,7 +102,7 @@ TEST_F(WindowTest, TopViewBoxSwapsTheDiscForThePlanView) {
 TEST_F(WindowTest, OptionClickSelectsThroughTheModel) {
     QTest::mouseClick(button("geoOpt"), Qt::LeftButton);
     EXPECT_EQ(controls().modelOpt.selected(), 1);
-    EXPECT_EQ(window.form().state().worldModel, "geo");
+    EXPECT_EQ(window.form().state().worldModel, WorldModel::Geo);
     EXPECT_TRUE(button("geoOpt")->isChecked());
     EXPECT_FALSE(button("helioOpt")->isChecked());
 

@@ -93,7 +93,7 @@ TEST_F(SkyTest, HelioSunAtStartSitsOnTheGridCross) {
 struct RadiusCase {
     const char* name;
     BodyId body;
-    const char* model;
+    WorldModel model;
     bool disk;
     double r;
     float lit;
@@ -110,15 +110,17 @@ class SkyRadius : public SkyTest, public ::testing::WithParamInterface<RadiusCas
 INSTANTIATE_TEST_SUITE_P(
     ByBodyModelAndDiskBox, SkyRadius,
     ::testing::Values(
-        RadiusCase{"inter_helio_half_lit", BodyId::Inter, "helio", false, 1.0, 0.5F, 1.5F},
-        RadiusCase{"inter_geo", BodyId::Inter, "geo", false, 1.0, 0.5F, 2.0F},
-        RadiusCase{"inter_helio_far_full", BodyId::Inter, "helio", false, 2.0, 1.0F, 0.625F},
-        RadiusCase{"inter_tycho_far", BodyId::Inter, "tycho", false, 2.0, 1.0F, 1.5F},
-        RadiusCase{"inter_disk_far", BodyId::Inter, "helio", true, 2.0, 0.5F, 1.5F},
-        RadiusCase{"super_disk_far", BodyId::Super, "geo", true, 2.0, 0.0F, 3.6F},
-        RadiusCase{"super_helio_near", BodyId::Super, "helio", false, 0.5, 0.0F, 3.0F},
-        RadiusCase{"sun_disk", BodyId::Sun, "geo", true, 3.0, 0.0F, 7.2F},
-        RadiusCase{"sun_no_disk_far", BodyId::Sun, "helio", false, 3.0, 0.0F, 2.0F}),
+        RadiusCase{"inter_helio_half_lit", BodyId::Inter, WorldModel::Helio, false, 1.0, 0.5F,
+                   1.5F},
+        RadiusCase{"inter_geo", BodyId::Inter, WorldModel::Geo, false, 1.0, 0.5F, 2.0F},
+        RadiusCase{"inter_helio_far_full", BodyId::Inter, WorldModel::Helio, false, 2.0, 1.0F,
+                   0.625F},
+        RadiusCase{"inter_tycho_far", BodyId::Inter, WorldModel::Tycho, false, 2.0, 1.0F, 1.5F},
+        RadiusCase{"inter_disk_far", BodyId::Inter, WorldModel::Helio, true, 2.0, 0.5F, 1.5F},
+        RadiusCase{"super_disk_far", BodyId::Super, WorldModel::Geo, true, 2.0, 0.0F, 3.6F},
+        RadiusCase{"super_helio_near", BodyId::Super, WorldModel::Helio, false, 0.5, 0.0F, 3.0F},
+        RadiusCase{"sun_disk", BodyId::Sun, WorldModel::Geo, true, 3.0, 0.0F, 7.2F},
+        RadiusCase{"sun_no_disk_far", BodyId::Sun, WorldModel::Helio, false, 3.0, 0.0F, 2.0F}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_P(SkyRadius, MarkerRadiusAndPlace) {
@@ -142,7 +144,7 @@ TEST_P(SkyRadius, MarkerRadiusAndPlace) {
 }
 
 TEST_F(SkyTest, HeightAboveTheEclipticDrawsBelowTheCentreLine) {
-    state.worldModel = "geo";
+    state.worldModel = WorldModel::Geo;
     place(state.super, 0.0, 1.0, std::tan(10.0 * std::numbers::pi / 180.0));
     view.drawSuperSky(true);
     EXPECT_NEAR(view.marker(BodyId::Super).markX, 270.0, 1e-3);
@@ -158,7 +160,7 @@ TEST_F(SkyTest, HeightAboveTheEclipticDrawsBelowTheCentreLine) {
 TEST_F(SkyTest, DirectionsEitherSideOfAQuarterTurnLandAtOppositeEdgesClipped) {
     const int lastColumn = background.width() - 1;
     // Geocentric superior planet at half the Earth's orbit: radius 3 degrees.
-    state.worldModel = "geo";
+    state.worldModel = WorldModel::Geo;
 
     place(state.super, 90.5, 0.5);
     view.drawSuperSky(true);
@@ -189,7 +191,7 @@ const SkyBody kSkyBodies[] = {
 };
 
 TEST_F(SkyTest, TrailLeavesADotAtEveryEarlierCentre) {
-    state.worldModel = "helio";
+    state.worldModel = WorldModel::Helio;
     for (const SkyBody& b : kSkyBodies) {
         boxes.set(b.trail, 1);
         Raster expected = surface.Image();
@@ -262,7 +264,6 @@ TEST_F(SkyTest, ClearingForgetsTheMarkersAndRestoresTheBackground) {
 
 TEST_F(SkyTest, RandomRunWithoutTrailsErasesBackToTheBackground) {
     std::mt19937 random(52022);
-    const char* const models[] = {"helio", "geo", "tycho"};
     const Box disks[] = {Box::SunDisk, Box::InterDisk, Box::SuperDisk};
     std::uniform_int_distribution<int> pick(0, 5);
     std::uniform_int_distribution<int> three(0, 2);
@@ -275,7 +276,7 @@ TEST_F(SkyTest, RandomRunWithoutTrailsErasesBackToTheBackground) {
             calcPositions(state);
             break;
         case 1:
-            state.worldModel = models[three(random)];
+            state.worldModel = kWorldModels.at(static_cast<std::size_t>(three(random)));
             calcPositions(state);
             break;
         case 2: {

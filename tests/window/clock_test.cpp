@@ -25,7 +25,7 @@ TEST(StartUp, LeavesTheWindowAsLaidOutWithTheClockStopped) {
     EXPECT_EQ(f.c().retroF.caption(), "Vantor 2.00");
     EXPECT_EQ(f.c().tLab.caption(), "March 21");
     EXPECT_TRUE(f.s().stopped);
-    EXPECT_EQ(f.s().worldModel, "helio");
+    EXPECT_EQ(f.s().worldModel, WorldModel::Helio);
     EXPECT_EQ(f.s().stepDays, 3.0);
     EXPECT_EQ(f.c().dtOpt.selected(), 1);
     EXPECT_EQ(f.c().modelOpt.selected(), 0);
@@ -244,7 +244,7 @@ struct ModelRow {
     const char* name;
     int option;
     bool superior;
-    const char* model;
+    WorldModel model;
     float width;
     const char* caption;
 };
@@ -271,10 +271,10 @@ TEST_P(Models, FitThePlanViewAndNameIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Models,
-    ::testing::Values(ModelRow{"Helio", 0, true, "helio", 6, "Heliocentric View"},
-                      ModelRow{"GeoAlone", 1, false, "geo", 6, "Geocentric View"},
-                      ModelRow{"GeoWithSuperior", 1, true, "geo", 15, "Geocentric View"},
-                      ModelRow{"Tycho", 2, true, "tycho", 6, "Tychonic View"}),
+    ::testing::Values(ModelRow{"Helio", 0, true, WorldModel::Helio, 6, "Heliocentric View"},
+                      ModelRow{"GeoAlone", 1, false, WorldModel::Geo, 6, "Geocentric View"},
+                      ModelRow{"GeoWithSuperior", 1, true, WorldModel::Geo, 15, "Geocentric View"},
+                      ModelRow{"Tycho", 2, true, WorldModel::Tycho, 6, "Tychonic View"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Models, BackToHelioAfterZoomedGeoFitsSixUnits) {
