@@ -102,6 +102,11 @@ struct Controls {
     MenuItem hMdiv{"hMdiv", "-"};
     MenuItem HaboutMen{"HaboutMen", "About"};
 
+    // The clock buttons, left to right.
+    [[nodiscard]] std::array<PictureControl*, 6> clockButtons() {
+        return {&t0But, &BstepBut, &BrunBut, &stopBut, &FrunBut, &FstepBut};
+    }
+
     // Every check box, in the reading order of the window.
     [[nodiscard]] std::array<CheckBox*, 22> checkBoxes() {
         return {&skyChk,     &topChk,      &skyGridChk, &topGridChk, &sunChk,   &SUNoChk,

@@ -20,8 +20,8 @@ constexpr Key ctrlShift(KeyName name) {
 
 constexpr std::array<ControlKey, 14> kKeys{{
     {"fxM", Quit, ctrl(Q), std::nullopt},
-    {"TloadEqMen", None, ctrlShift(E), std::nullopt},
-    {"TloadEcMen", None, ctrl(E), std::nullopt},
+    {"TloadEqMen", None, ctrlShift(E), std::nullopt, true},
+    {"TloadEcMen", None, ctrl(E), std::nullopt, true},
     {"TclrPlanMen", None, ctrlShift(L), std::nullopt},
     {"TclrMercMen", None, ctrl(L), std::nullopt},
     {"TsaveP", None, ctrlShift(S), std::nullopt},
@@ -30,9 +30,9 @@ constexpr std::array<ControlKey, 14> kKeys{{
 
     {"t0But", None, {Home}, std::nullopt},
     {"BstepBut", None, ctrl(Left), std::nullopt},
-    {"BrunBut", None, ctrlShift(Left), std::nullopt},
+    {"BrunBut", None, ctrlShift(Left), std::nullopt, true},
     {"stopBut", None, {Escape}, Key{Pause}},
-    {"FrunBut", None, ctrlShift(Right), std::nullopt},
+    {"FrunBut", None, ctrlShift(Right), std::nullopt, true},
     {"FstepBut", None, ctrl(Right), std::nullopt},
 }};
 
@@ -47,6 +47,11 @@ const ControlKey* keyOf(std::string_view control) {
         return key.control == control;
     });
     return found == kKeys.end() ? nullptr : found;
+}
+
+bool actsOncePerPress(std::string_view control) {
+    const ControlKey* key = keyOf(control);
+    return key != nullptr && key->oncePerPress;
 }
 
 } // namespace vantor

@@ -19,12 +19,15 @@ struct Key {
 };
 
 // A key of the whole window: the control whose click it gives, and its keys, the first of them
-// the one shown beside a menu command.
+// the one shown beside a menu command. Commands that switch something on and off (running, the
+// stars drawn by exclusive-or) act once per press: on every repeat of a held key the result
+// would depend on how long it was held.
 struct ControlKey {
     std::string_view control;
     StandardCommand standard;
     Key key;
     std::optional<Key> alternative;
+    bool oncePerPress = false;
 };
 
 // The keys of the menu commands, in menu order, then those of the clock buttons, left to right.
@@ -34,5 +37,8 @@ struct ControlKey {
 
 // The keys of the named control, or nullptr for a control without keys.
 [[nodiscard]] const ControlKey* keyOf(std::string_view control);
+
+// Whether a held key of the named control clicks it only once.
+[[nodiscard]] bool actsOncePerPress(std::string_view control);
 
 } // namespace vantor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -47,6 +48,15 @@ struct PixelPlace {
 [[nodiscard]] constexpr PixelPlace pixelPlace(const ControlPlace& place) {
     return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
             twipsToPixels(place.height)};
+}
+
+// The controls drawn with a single-line border of their own: the clock buttons and the sky view.
+inline constexpr std::array<std::string_view, 7> borderedControls{
+    "t0But", "BstepBut", "BrunBut", "stopBut", "FrunBut", "FstepBut", "mercator"};
+
+[[nodiscard]] constexpr bool isBordered(std::string_view name) {
+    return std::find(borderedControls.begin(), borderedControls.end(), name) !=
+           borderedControls.end();
 }
 
 // The order in which the Tab key goes through the panels: the clock buttons and step sizes,

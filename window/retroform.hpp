@@ -16,6 +16,9 @@
 
 namespace vantor {
 
+// The clock's timer fires every this many milliseconds while the program runs.
+inline constexpr int tickMilliseconds = 100;
+
 // The main window's logic without widgets: the simulation state, the two drawing surfaces and
 // their views, every control with its event action, start-up and the full redraw.
 class RetroForm {
@@ -33,7 +36,7 @@ public:
     // The clock is left stopped.
     void startUp();
 
-    // One tick of the 100 ms timer.
+    // One tick of the clock's timer.
     void timerTick();
 
     // Where the catalogue commands look when the current folder holds no "vantor.csv".
@@ -41,6 +44,8 @@ public:
 
     [[nodiscard]] Controls& controls() { return m_controls; }
     [[nodiscard]] const SimState& state() const { return m_state; }
+    // Open for tests that set the time or a flag and then run a routine.
+    [[nodiscard]] SimState& state() { return m_state; }
     [[nodiscard]] Surface& planSurface() { return m_planSurface; }
     [[nodiscard]] Surface& skySurface() { return m_skySurface; }
     [[nodiscard]] PlanView& planViewRoom() { return m_plan; }

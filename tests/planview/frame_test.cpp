@@ -42,13 +42,17 @@ TEST_F(FrameTest, GridIsTwoYellowAxesDrawnForAnyNonZeroGridBox) {
 }
 
 TEST_F(FrameTest, ClearingForgetsEveryFigureButErasesOnlyThoseWhoseBoxIsCheckedWithOne) {
-    state.interOn = true;
-    state.superOn = true;
     for (const Box box : {Box::EarthSight, Box::InterSight, Box::SuperSight, Box::EarthOrbit,
                           Box::InterOrbit, Box::SuperOrbit}) {
         boxes[box] = 1;
     }
-    redrawAll();
+    for (const Routine figure :
+         {&PlanView::drawSunPlan, &PlanView::drawEarthPlan, &PlanView::drawInterPlan,
+          &PlanView::drawSuperPlan, &PlanView::drawEarthSight, &PlanView::drawInterSight,
+          &PlanView::drawSuperSight, &PlanView::drawEarthOrbit, &PlanView::drawInterOrbit,
+          &PlanView::drawSuperOrbit}) {
+        (view.*figure)(true);
+    }
     // A box whose value is not 1 does not count as checked: that routine keeps its figure.
     boxes[Box::InterSight] = 2;
     boxes[Box::SuperOrbit] = 0;
@@ -67,18 +71,17 @@ TEST_F(FrameTest, ClearingForgetsEveryFigureButErasesOnlyThoseWhoseBoxIsCheckedW
     EXPECT_EQ(view.orbit(BodyId::Super).drawn, 1);
 }
 
-TEST_F(FrameTest, RedrawingWithoutATimeChangeLeavesTheViewAsItWas) {
-    state.interOn = true;
-    state.superOn = true;
-    for (int b = 0; b < 14; ++b) {
-        boxes.values[static_cast<std::size_t>(b)] = 1;
+TEST_F(PlanFormTest, RedrawingWithoutATimeChangeLeavesTheViewAsItWas) {
+    showPlanets();
+    for (int b = 0; b < static_cast<int>(Box::TopGrid); ++b) {
+        setBox(static_cast<Box>(b), 1);
     }
     for (const WorldModel model : kWorldModels) {
         chooseModel(model);
         state.simTime += 40.0;
-        redrawAll();
+        form.redrawAll();
         const Raster once = surface.Image();
-        redrawAll();
+        form.redrawAll();
         EXPECT_EQ(surface.Image(), once) << worldModelName(model);
         EXPECT_FALSE(showsBackground()) << worldModelName(model);
     }

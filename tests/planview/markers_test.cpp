@@ -21,7 +21,7 @@ constexpr std::array<MarkerCase, 4> kCases{{
     {BodyId::Sun, 0xFFFFFF, Box::SunDisk, 0.24F, 1.0},
 }};
 
-class MarkerTest : public PlanViewTest,
+class MarkerTest : public PlanFormTest,
                    public testing::WithParamInterface<std::tuple<int, WorldModel, bool>> {
 protected:
     [[nodiscard]] const MarkerCase& which() const {
@@ -46,33 +46,32 @@ protected:
 
 TEST_P(MarkerTest, DiscOfTheBodysColourAtItsPixelAndSizeThenErasedToTheBackground) {
     const auto& [index, model, disk] = GetParam();
-    const MarkerCase& c = which();
-    state.superOn = true;
-    state.interOn = true;
+    const MarkerCase& mark = which();
+    showPlanets();
     chooseModel(model);
+    setBox(mark.diskBox, disk ? 1 : 0);
     view.clearPlanView();
     state.simTime = 95.0;
     calcPositions(state);
-    boxes[c.diskBox] = disk ? 1 : 0;
 
-    drawPlan(c.body, true);
+    drawPlan(mark.body, true);
 
-    const Body& b = bodyOf(c.body);
+    const Body& b = bodyOf(mark.body);
     const Spot centre = pixelOf(b.x, b.y);
-    EXPECT_EQ(xorAt(centre), c.color);
-    const double radius =
-        disk ? (state.planZoom + 1.0) * c.size / 2.0 : 6.0 * state.planZoom * c.dotPercent / 100.0;
-    EXPECT_NEAR(halfExtent(centre, c.color), radius * pixelsPerUnit(), 1.0);
+    EXPECT_EQ(xorAt(centre), mark.color);
+    const double radius = disk ? (state.planZoom + 1.0) * mark.size / 2.0
+                               : 6.0 * state.planZoom * mark.dotPercent / 100.0;
+    EXPECT_NEAR(halfExtent(centre, mark.color), radius * pixelsPerUnit(), 1.0);
     EXPECT_EQ(xorAt(centre + Spot(static_cast<int>(radius * pixelsPerUnit()) + 2, 0)), 0u);
 
     const Raster drawn = surface.Image();
-    drawPlan(c.body, true);
+    drawPlan(mark.body, true);
     EXPECT_EQ(surface.Image(), drawn) << "the old marker is erased before the same one is drawn";
 
-    drawPlan(c.body, false);
+    drawPlan(mark.body, false);
     EXPECT_TRUE(showsBackground());
-    EXPECT_EQ(view.marker(c.body).drawn, 0);
-    drawPlan(c.body, false);
+    EXPECT_EQ(view.marker(mark.body).drawn, 0);
+    drawPlan(mark.body, false);
     EXPECT_TRUE(showsBackground()) << "show false on an erased marker draws nothing";
 }
 
@@ -80,19 +79,18 @@ INSTANTIATE_TEST_SUITE_P(BodiesModelsDisks, MarkerTest,
                          testing::Combine(testing::Range(0, 4), testing::ValuesIn(kWorldModels),
                                           testing::Bool()));
 
-TEST_F(PlanViewTest, MarkerMovesWithTimeAndChangesSizeWithItsDiskBoxLeavingNoTrack) {
-    state.superOn = true;
-    redrawAll();
+TEST_F(PlanFormTest, MarkerMovesWithTimeAndChangesSizeWithItsDiskBoxLeavingNoTrack) {
+    c.superChk.setValue(1);
     for (int step = 0; step < 30; ++step) {
         state.simTime += 10.0;
-        boxes[Box::SuperDisk] = step % 3 == 0 ? 1 : 0;
-        boxes[Box::EarthDisk] = step % 2;
-        redrawAll();
+        setBox(Box::SuperDisk, step % 3 == 0 ? 1 : 0);
+        setBox(Box::EarthDisk, step % 2);
+        form.redrawAll();
     }
     const Spot at = pixelOf(state.super.x, state.super.y);
     EXPECT_EQ(xorAt(at), 0x0000FFu);
 
-    eraseEveryFigure();
+    form.eraseAllFigures();
     EXPECT_TRUE(showsBackground());
 }
 

@@ -3,19 +3,20 @@
 namespace vantor {
 namespace {
 
-class OrbitTest : public PlanViewTest {
+// Orbit checks over the view alone or over the window's view.
+template <class Fixture> class OrbitChecks : public Fixture {
 protected:
     void checkOrbits() {
         for (const Box box : {Box::EarthOrbit, Box::SunOrbit, Box::InterOrbit, Box::SuperOrbit}) {
-            boxes[box] = 1;
+            this->setBox(box, 1);
         }
     }
 
     // A dotted circle has a dot at its rightmost point.
     [[nodiscard]] bool whiteNearRightmostPoint(double cx, double cy, double r) const {
-        const Spot p = pixelOf(cx + r, cy);
+        const Spot p = this->pixelOf(cx + r, cy);
         for (int dx = -1; dx <= 1; ++dx) {
-            if (xorAt(p + Spot(dx, 0)) == 0xFFFFFFu) {
+            if (this->xorAt(p + Spot(dx, 0)) == 0xFFFFFFu) {
                 return true;
             }
         }
@@ -26,6 +27,8 @@ protected:
         return std::hypot(x2 - x1, y2 - y1);
     }
 };
+using OrbitTest = OrbitChecks<PlanViewTest>;
+using OrbitFormTest = OrbitChecks<PlanFormTest>;
 
 TEST_F(OrbitTest, HeliocentricCirclesAreDrawnOnceAndStayWhileTimeRuns) {
     state.interOn = true;
@@ -53,15 +56,14 @@ TEST_F(OrbitTest, HeliocentricCirclesAreDrawnOnceAndStayWhileTimeRuns) {
     EXPECT_TRUE(showsBackground());
 }
 
-TEST_F(OrbitTest, GeocentricPlanetsKeepOneDeferentAndOneEpicycleThatCarriesThePlanet) {
-    state.interOn = true;
-    state.superOn = true;
+TEST_F(OrbitFormTest, GeocentricPlanetsKeepOneDeferentAndOneEpicycleThatCarriesThePlanet) {
+    showPlanets();
     checkOrbits();
     chooseModel(WorldModel::Geo);
     ASSERT_FLOAT_EQ(state.planZoom, 2.5F);
     for (int step = 0; step < 60; ++step) {
         state.simTime += 13.0;
-        redrawAll();
+        form.redrawAll();
     }
 
     // The epicycles pass through their planets; the inferior's centre lies on the Earth-Sun
@@ -78,6 +80,7 @@ TEST_F(OrbitTest, GeocentricPlanetsKeepOneDeferentAndOneEpicycleThatCarriesThePl
 
     // After all those steps the view shows what one redraw on a fresh view shows.
     Surface fresh{patternBackground()};
+    const ControlBoxes boxes{c};
     PlanView once{state, boxes, fresh};
     once.setPlanScale();
     once.drawEarthPlan(true);
@@ -89,16 +92,15 @@ TEST_F(OrbitTest, GeocentricPlanetsKeepOneDeferentAndOneEpicycleThatCarriesThePl
     once.drawSuperOrbit(true);
     EXPECT_EQ(surface.Image(), fresh.Image());
 
-    eraseEveryFigure();
+    form.eraseAllFigures();
     EXPECT_TRUE(showsBackground());
 }
 
-TEST_F(OrbitTest, TychonicPlanetCirclesFollowTheSunWhoseOwnCircleStays) {
-    state.interOn = true;
-    state.superOn = true;
-    boxes[Box::SunOrbit] = 1;
-    boxes[Box::InterOrbit] = 1;
-    boxes[Box::SuperOrbit] = 1;
+TEST_F(OrbitFormTest, TychonicPlanetCirclesFollowTheSunWhoseOwnCircleStays) {
+    showPlanets();
+    setBox(Box::SunOrbit, 1);
+    setBox(Box::InterOrbit, 1);
+    setBox(Box::SuperOrbit, 1);
     chooseModel(WorldModel::Tycho);
     view.drawEarthPlan(false);
     view.drawSunPlan(false);

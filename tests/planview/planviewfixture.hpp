@@ -2,15 +2,18 @@
 
 #include "core/displayboxes.hpp"
 #include "core/positions.hpp"
+#include "core/worldmodel.hpp"
 #include "planview/planview.hpp"
 #include "surface/surface.hpp"
 #include "tests/core/startedstate.hpp"
+#include "window/controlboxes.hpp"
+#include "window/retroform.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace vantor {
 
@@ -47,57 +50,38 @@ struct TestBoxes final : DisplayBoxes {
     return image;
 }
 
-// A plan view over a started state on the patterned background, with the scale set, and the
-// window's full redraw and model change as its callers run them.
-class PlanViewTest : public testing::Test {
+// What the tests read off a plan surface: pixel positions of plan points and the figures'
+// colours over the background.
+class PlanPixels {
 protected:
-    PlanViewTest() { view.setPlanScale(); }
-
-    [[nodiscard]] bool checked(Box box) const { return boxes.value(box) == 1; }
-
-    void redrawAll() {
-        calcPositions(state);
-        if (state.earthOn) {
-            view.drawEarthPlan(true);
-            if (checked(Box::EarthSight)) {
-                view.drawEarthSight(true);
-            }
-            if (checked(Box::EarthOrbit)) {
-                view.drawEarthOrbit(true);
-            }
-        }
-        if (state.sunOn) {
-            view.drawSunPlan(true);
-            if (checked(Box::SunOrbit)) {
-                view.drawSunOrbit(true);
-            }
-        }
-        if (state.interOn) {
-            view.drawInterPlan(true);
-            if (checked(Box::InterSight)) {
-                view.drawInterSight(true);
-            }
-            if (checked(Box::InterOrbit)) {
-                view.drawInterOrbit(true);
-            }
-        }
-        if (state.superOn) {
-            view.drawSuperPlan(true);
-            if (checked(Box::SuperSight)) {
-                view.drawSuperSight(true);
-            }
-            if (checked(Box::SuperOrbit)) {
-                view.drawSuperOrbit(true);
-            }
-        }
+    // Called by the fixture once its state and surface exist.
+    void watch(const SimState& state, const Surface& surface) {
+        m_state = &state;
+        m_surface = &surface;
     }
 
-    void chooseModel(WorldModel model) {
-        view.clearPlanView();
-        state.planZoom = planZoomFor(model, state.superOn);
-        view.setPlanScale();
-        state.worldModel = model;
-        redrawAll();
+    // The pixel in which a plan point falls: the top-left corner of pixel (0, 0) is the scale's
+    // left and top.
+    [[nodiscard]] Spot pixelOf(double x, double y) const {
+        const double left = -m_state->planWidth / 2.0;
+        const double top = -m_state->planHeight / 2.0;
+        return {
+            static_cast<int>(std::floor((x - left) / m_state->planWidth * m_surface->width())),
+            static_cast<int>(std::floor((y - top) / m_state->planHeight * m_surface->height()))};
+    }
+
+    [[nodiscard]] double pixelsPerUnit() const { return m_surface->width() / m_state->planWidth; }
+
+    // What the figures on a pixel add to the background, in the program's colour layout.
+    [[nodiscard]] Color xorAt(Spot p) const {
+        const Pixel v =
+            (m_surface->Image().pixel(p.x(), p.y()) ^ m_surface->Picture().pixel(p.x(), p.y())) &
+            0xFFFFFFu;
+        return ((v >> 16) & 0xFFu) | (v & 0xFF00u) | ((v & 0xFFu) << 16);
+    }
+
+    [[nodiscard]] bool showsBackground() const {
+        return m_surface->Image() == m_surface->Picture();
     }
 
     using Routine = void (PlanView::*)(bool);
@@ -105,52 +89,67 @@ protected:
     static constexpr std::array<Routine, 4> kPlanRoutines{
         &PlanView::drawSunPlan, &PlanView::drawEarthPlan, &PlanView::drawInterPlan,
         &PlanView::drawSuperPlan};
-    static constexpr std::array<Routine, 4> kOrbitRoutines{
-        &PlanView::drawSunOrbit, &PlanView::drawEarthOrbit, &PlanView::drawInterOrbit,
-        &PlanView::drawSuperOrbit};
+
+private:
+    const SimState* m_state = nullptr;
+    const Surface* m_surface = nullptr;
+};
+
+// A plan view alone over a started state on the patterned background, with the scale set and
+// the boxes as a plain table.
+class PlanViewTest : public testing::Test, protected PlanPixels {
+protected:
+    PlanViewTest() {
+        watch(state, surface);
+        view.setPlanScale();
+    }
 
     void drawPlan(BodyId body, bool show) {
         (view.*kPlanRoutines[static_cast<std::size_t>(body)])(show);
     }
-
-    // Every figure routine with show false, whatever the boxes say.
-    void eraseEveryFigure() {
-        for (const Routine r : kPlanRoutines) {
-            (view.*r)(false);
-        }
-        view.drawEarthSight(false);
-        view.drawInterSight(false);
-        view.drawSuperSight(false);
-        for (const Routine r : kOrbitRoutines) {
-            (view.*r)(false);
-        }
-    }
-
-    // The pixel in which a plan point falls: the top-left corner of pixel (0, 0) is the scale's
-    // left and top.
-    [[nodiscard]] Spot pixelOf(double x, double y) const {
-        const double left = -state.planWidth / 2.0;
-        const double top = -state.planHeight / 2.0;
-        return {static_cast<int>(std::floor((x - left) / state.planWidth * surface.width())),
-                static_cast<int>(std::floor((y - top) / state.planHeight * surface.height()))};
-    }
-
-    [[nodiscard]] double pixelsPerUnit() const { return surface.width() / state.planWidth; }
-
-    // What the figures on a pixel add to the background, in the program's colour layout.
-    [[nodiscard]] Color xorAt(Spot p) const {
-        const Pixel v =
-            (surface.Image().pixel(p.x(), p.y()) ^ surface.Picture().pixel(p.x(), p.y())) &
-            0xFFFFFFu;
-        return ((v >> 16) & 0xFFu) | (v & 0xFF00u) | ((v & 0xFFu) << 16);
-    }
-
-    [[nodiscard]] bool showsBackground() const { return surface.Image() == surface.Picture(); }
+    void setBox(Box b, int value) { boxes[b] = value; }
 
     SimState state = startedState();
     TestBoxes boxes;
     Surface surface{patternBackground()};
     PlanView view{state, boxes, surface};
+};
+
+// The window's plan view, on the patterned background, driven through the window's own controls
+// and routines: started as the program starts, then with the plan grid turned off.
+class PlanFormTest : public testing::Test, protected PlanPixels {
+protected:
+    PlanFormTest() {
+        watch(state, surface);
+        form.startUp();
+        c.topGridChk.setValue(0);
+    }
+
+    [[nodiscard]] CheckBox& box(Box b) { return c.*boxControl(b); }
+    // A write to the box from code, which runs its action.
+    void setBox(Box b, int value) { box(b).setValue(value); }
+
+    // Shows both planets through their boxes, as a user does.
+    void showPlanets() {
+        c.interChk.setValue(1);
+        c.superChk.setValue(1);
+    }
+
+    // Clicks the model's option button.
+    void chooseModel(WorldModel model) {
+        const auto* option = std::find(kWorldModels.begin(), kWorldModels.end(), model);
+        c.modelOpt.click(static_cast<int>(option - kWorldModels.begin()));
+    }
+
+    void drawPlan(BodyId body, bool show) {
+        (view.*kPlanRoutines[static_cast<std::size_t>(body)])(show);
+    }
+
+    RetroForm form{Platform{}, patternBackground(), Raster(471, 159)};
+    Controls& c = form.controls();
+    SimState& state = form.state();
+    Surface& surface = form.planSurface();
+    PlanView& view = form.planViewRoom();
 };
 
 } // namespace vantor

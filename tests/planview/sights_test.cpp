@@ -60,19 +60,18 @@ TEST(SightEnd, NearlyVerticalPlanetLinesEndOnTheTargetsSide) {
     }
 }
 
-class SightTest : public PlanViewTest, public testing::WithParamInterface<WorldModel> {};
+class SightTest : public PlanFormTest, public testing::WithParamInterface<WorldModel> {};
 
 TEST_P(SightTest, LinesEndOnTheRimBeyondTheirTargetsAtEveryStepAndZoom) {
-    state.interOn = true;
-    state.superOn = true;
-    boxes[Box::EarthSight] = 1;
-    boxes[Box::InterSight] = 1;
-    boxes[Box::SuperSight] = 1;
+    showPlanets();
+    setBox(Box::EarthSight, 1);
+    setBox(Box::InterSight, 1);
+    setBox(Box::SuperSight, 1);
     chooseModel(GetParam());
     const double r = state.planHeight / 2.0;
     for (int step = 0; step < 120; ++step) {
         state.simTime += 7.0;
-        redrawAll();
+        form.redrawAll();
         const std::array<std::pair<BodyId, const Body*>, 3> lines{{{BodyId::Sun, &state.sun},
                                                                    {BodyId::Inter, &state.inter},
                                                                    {BodyId::Super, &state.super}}};

@@ -2,9 +2,6 @@
 // surfaces' pixels as whole blocks, and the saved bitmaps keep the surfaces' own sizes.
 #include "tests/qt/windowfixture.hpp"
 
-#include <QAction>
-#include <QDir>
-#include <QTemporaryDir>
 #include <cmath>
 #include <set>
 
@@ -74,15 +71,7 @@ TEST_F(WindowTest, SurfacesStayCrispAndTheWindowItsSizeAtThisScreensRatio) {
 }
 
 TEST_F(WindowTest, SavedBitmapsKeepTheSurfacesSizes) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(folder.path()));
-    window.findChild<QAction*>("TsaveP")->trigger();
-    window.findChild<QAction*>("TsaveMerc")->trigger();
-    QDir::setCurrent(before);
-    EXPECT_EQ(QImage(folder.filePath("plansave.bmp")).size(), QSize(223, 224));
-    EXPECT_EQ(QImage(folder.filePath("mersave.bmp")).size(), QSize(471, 159));
+    expectSavesKeepTheSurfacesSizes();
 }
 
 } // namespace

@@ -4,7 +4,11 @@
 #include "window/qt/mainwindow.hpp"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <string>
@@ -32,6 +36,20 @@ protected:
         return qobject_cast<QLabel*>(widget(name))->text();
     }
     [[nodiscard]] Controls& controls() { return window.form().controls(); }
+
+    // Saves both views through their menu commands into a fresh folder: the bitmaps have the
+    // surfaces' sizes, whatever the screen's ratio or the window's zoom.
+    void expectSavesKeepTheSurfacesSizes() {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const QString before = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(folder.path()));
+        window.findChild<QAction*>("TsaveP")->trigger();
+        window.findChild<QAction*>("TsaveMerc")->trigger();
+        QDir::setCurrent(before);
+        EXPECT_EQ(QImage(folder.filePath("plansave.bmp")).size(), QSize(223, 224));
+        EXPECT_EQ(QImage(folder.filePath("mersave.bmp")).size(), QSize(471, 159));
+    }
 
     MainWindow window;
 };

@@ -5,11 +5,8 @@
 #include "tests/qt/windowfixture.hpp"
 #include "window/layout.hpp"
 
-#include <QAction>
-#include <QDir>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <map>
 
 namespace vantor {
@@ -86,16 +83,7 @@ TEST_F(ZoomTest, ViewsGrowWithoutSmoothingClicksLandAndBitmapsKeepTheirSize) {
     };
     EXPECT_TRUE(shown(widget("mercator"), window.form().skySurface().Image(), 1));
     EXPECT_TRUE(shown(widget("planView"), window.form().planSurface().Image(), 0));
-
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(folder.path()));
-    window.findChild<QAction*>("TsaveP")->trigger();
-    window.findChild<QAction*>("TsaveMerc")->trigger();
-    QDir::setCurrent(before);
-    EXPECT_EQ(QImage(folder.filePath("plansave.bmp")).size(), QSize(223, 224));
-    EXPECT_EQ(QImage(folder.filePath("mersave.bmp")).size(), QSize(471, 159));
+    expectSavesKeepTheSurfacesSizes();
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "assets/pictures.hpp"
 #include "window/accessibletexts.hpp"
+#include "window/keys.hpp"
 #include "window/layout.hpp"
+#include "window/menubar.hpp"
 #include "window/qt/accessiblefactory.hpp"
 #include "window/qt/checkboxwidget.hpp"
 #include "window/qt/framebox.hpp"
@@ -32,7 +34,6 @@ namespace vantor {
 
 namespace {
 
-constexpr int tickMilliseconds = 100;
 constexpr double windowFontPoints = 8.25;
 constexpr double dateFontPoints = 12.0;
 // The width of a blank menu title, in pixels.
@@ -109,12 +110,6 @@ QPalette formColours() {
     colours.setColor(QPalette::Window, Qt::white);
     colours.setColor(QPalette::WindowText, Qt::black);
     return colours;
-}
-
-// Commands that switch something on and off (running, the stars drawn by exclusive-or) act once
-// per press: on every repeat of a held key the result would depend on how long it was held.
-bool togglesOnEachPress(const std::string& name) {
-    return name == "FrunBut" || name == "BrunBut" || name == "TloadEqMen" || name == "TloadEcMen";
 }
 
 void showMenuItem(QAction& action, const MenuItem& item) {
@@ -280,12 +275,13 @@ void MainWindow::createControls() {
 
     // The four run faces only lend their pictures to the run buttons: they get no widget.
 
-    place<PictureButton>("planBlock", controls.planBlock, plainDisc(), false);
-    m_planView = place<SurfaceView>("planView", controls.planView, m_form.planSurface(), false);
+    place<PictureButton>("planBlock", controls.planBlock, plainDisc(), isBordered("planBlock"));
+    m_planView = place<SurfaceView>("planView", controls.planView, m_form.planSurface(),
+                                    isBordered("planView"));
 
-    for (PictureControl* button : {&controls.t0But, &controls.BstepBut, &controls.BrunBut,
-                                   &controls.stopBut, &controls.FrunBut, &controls.FstepBut}) {
-        place<PictureButton>(button->name(), *button, QImage(), true)->setPressable();
+    for (PictureControl* button : controls.clockButtons()) {
+        place<PictureButton>(button->name(), *button, QImage(), isBordered(button->name()))
+            ->setPressable();
     }
 
     for (int index = 0; index < controls.dtOpt.size(); ++index) {
@@ -310,7 +306,8 @@ void MainWindow::createControls() {
         place<LabelWidget>(header->name(), *header)->setAlignment(Qt::AlignCenter);
     }
 
-    m_mercator = place<SurfaceView>("mercator", controls.mercator, m_form.skySurface(), true);
+    m_mercator = place<SurfaceView>("mercator", controls.mercator, m_form.skySurface(),
+                                    isBordered("mercator"));
 
     // Frames, boxes, options, labels and clock buttons follow the desktop, light or dark; the hint
     // line and the pictures keep the window's white and black.
@@ -329,7 +326,9 @@ void MainWindow::createControls() {
     }
 }
 
-QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> items) {
+QMenu* MainWindow::createMenu(const MenuShape& shape) {
+    Controls& controls = m_form.controls();
+    MenuItem& title = controls.*shape.title;
     auto* menu = new QMenu(this);
     menu->setObjectName(QString::fromStdString(title.name()));
     // File and Help open with a separator line above their one command; it is kept and drawn
@@ -341,12 +340,13 @@ QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> 
     showMenuTitle(*titleAction, title);
     title.onChanged([titleAction, &title] { showMenuTitle(*titleAction, title); });
 
-    for (MenuItem* item : items) {
+    for (MenuItem Controls::*entry : shape.items) {
+        MenuItem* item = &(controls.*entry);
         auto* action = new QAction(menu);
         action->setObjectName(QString::fromStdString(item->name()));
         showMenuItem(*action, *item);
         action->setShortcuts(keysOf(item->name()));
-        action->setAutoRepeat(!togglesOnEachPress(item->name()));
+        action->setAutoRepeat(!actsOncePerPress(item->name()));
         if (const AccessibleText* text = accessibleTextOf(item->name())) {
             action->setProperty(accessibleDescriptionProperty,
                                 QString::fromUtf8(text->description));
@@ -362,35 +362,33 @@ QMenu* MainWindow::createMenu(MenuItem& title, std::initializer_list<MenuItem*> 
 }
 
 void MainWindow::createMenus() {
-    Controls& controls = m_form.controls();
     QMenuBar* bar = menuBar();
     bar->setFont(menuFont(minimumZoom));
 
-    bar->addMenu(createMenu(controls.fileM, {&controls.fMdiv, &controls.fxM}));
-    bar->addMenu(createMenu(controls.optMen, {}));
-    bar->addMenu(createMenu(controls.testMen,
-                            {&controls.TloadEqMen, &controls.TloadEcMen, &controls.TclrPlanMen,
-                             &controls.TclrMercMen, &controls.TsaveP, &controls.TsaveMerc}));
-
-    // The Help menu sits at the right-hand end, after a separator the bar's style does not draw.
+    // A menu at the right-hand end sits after a separator the bar's style does not draw.
     auto* style = new MenuBarStyle();
     style->setParent(bar);
     bar->setStyle(style);
-    bar->addSeparator();
-    bar->addMenu(createMenu(controls.helpMen, {&controls.hMdiv, &controls.HaboutMen}));
+    bool separated = false;
+    for (const MenuShape& shape : menuTable()) {
+        if (shape.right && !separated) {
+            bar->addSeparator();
+            separated = true;
+        }
+        bar->addMenu(createMenu(shape));
+    }
 }
 
 // Keys of the clock buttons for the whole window; each clicks its button as the mouse does. No
 // key gives the reset button's double-click: Escape then Home stops the clock and resets it.
 void MainWindow::createClockKeys() {
     Controls& controls = m_form.controls();
-    for (PictureControl* button : {&controls.t0But, &controls.BstepBut, &controls.BrunBut,
-                                   &controls.stopBut, &controls.FrunBut, &controls.FstepBut}) {
+    for (PictureControl* button : controls.clockButtons()) {
         auto* action = new QAction(this);
         action->setObjectName(QString::fromStdString(button->name() + "Key"));
         action->setShortcuts(keysOf(button->name()));
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setAutoRepeat(!togglesOnEachPress(button->name()));
+        action->setAutoRepeat(!actsOncePerPress(button->name()));
         connect(action, &QAction::triggered, this, [this, button] {
             button->click();
             refreshSurfaces();

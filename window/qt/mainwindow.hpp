@@ -1,10 +1,10 @@
 #pragma once
 
+#include "window/menubar.hpp"
 #include "window/retroform.hpp"
 
 #include <QMainWindow>
 #include <QTimer>
-#include <initializer_list>
 #include <map>
 #include <string_view>
 
@@ -53,7 +53,7 @@ private:
     void createZoomKeys();
     [[nodiscard]] int largestZoom() const;
     void orderTabs();
-    QMenu* createMenu(MenuItem& title, std::initializer_list<MenuItem*> items);
+    QMenu* createMenu(const MenuShape& shape);
     template <typename Widget, typename... Args>
     Widget* place(std::string_view name, Args&&... args);
     void tick();

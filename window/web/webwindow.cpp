@@ -4,14 +4,14 @@
 #include "window/face.hpp"
 #include "window/keys.hpp"
 #include "window/layout.hpp"
+#include "window/menubar.hpp"
 
+#include <algorithm>
 #include <utility>
 
 namespace vantor {
 
 namespace {
-
-constexpr int tickMilliseconds = 100;
 
 // Text as a JSON string, quotes included.
 std::string jsonText(std::string_view text) {
@@ -52,19 +52,6 @@ std::string boolean(bool value) {
     return value ? "true" : "false";
 }
 
-// One menu of the menu bar: its title and its commands, in the order the desktop shows them.
-struct Menu {
-    MenuItem* title;
-    std::vector<MenuItem*> items;
-    bool right; // at the right-hand end of the bar
-
-    [[nodiscard]] std::vector<MenuItem*> entries() const {
-        std::vector<MenuItem*> all{title};
-        all.insert(all.end(), items.begin(), items.end());
-        return all;
-    }
-};
-
 // The key as the browser's keyboard events name its place on the keyboard, and as a menu shows it.
 std::string browserKey(const Key& key) {
     switch (key.name) {
@@ -103,33 +90,11 @@ std::string keyLabel(const Key& key) {
     return code == "Escape" ? "Esc" : code;
 }
 
-// Commands that switch something on and off (running, the stars drawn by exclusive-or) act once
-// per press of their key, as on the desktop: on every repeat of a held key the result would
-// depend on how long it was held.
-bool togglesOnEachPress(std::string_view control) {
-    return control == "FrunBut" || control == "BrunBut" || control == "TloadEqMen" ||
-           control == "TloadEcMen";
-}
-
 } // namespace
 
 std::string chordText(const Key& key) {
     return std::string(key.ctrl ? "ctrl+" : "") + (key.shift ? "shift+" : "") + browserKey(key);
 }
-
-namespace {
-
-std::vector<Menu> menus(Controls& c) {
-    return {
-        {&c.fileM, {&c.fMdiv, &c.fxM}, false},
-        {&c.optMen, {}, false},
-        {&c.testMen,
-         {&c.TloadEqMen, &c.TloadEcMen, &c.TclrPlanMen, &c.TclrMercMen, &c.TsaveP, &c.TsaveMerc},
-         false},
-        {&c.helpMen, {&c.hMdiv, &c.HaboutMen}, true}};
-}
-
-} // namespace
 
 WebWindow::WebWindow(Platform platform, Raster planBackground, Raster skyBackground,
                      std::string shippedCatalogue)
@@ -169,12 +134,15 @@ void WebWindow::index() {
         });
         note(*label);
     }
+    const auto clockButtons = c.clockButtons();
     for (PictureControl* picture : {&c.Frun, &c.Brun, &c.Brun_g, &c.Frun_g, &c.planBlock, &c.t0But,
                                     &c.BstepBut, &c.BrunBut, &c.stopBut, &c.FrunBut, &c.FstepBut}) {
-        const bool clock = picture->face() != Face::None && picture->visible();
-        std::string details = clock ? ",\"bordered\":true,\"pressable\":true" : "";
+        std::string details = isBordered(picture->name()) ? ",\"bordered\":true" : "";
+        if (std::find(clockButtons.begin(), clockButtons.end(), picture) != clockButtons.end()) {
+            details += ",\"pressable\":true";
+        }
         if (picture == &c.planBlock) {
-            details = ",\"picture\":\"plaindisc.png\"";
+            details += ",\"picture\":\"plaindisc.png\"";
         }
         m_entries[picture->name()] = {[picture] { picture->click(); },
                                       [picture] { picture->doubleClick(); }, picture, "button",
@@ -185,11 +153,11 @@ void WebWindow::index() {
         });
         note(*picture);
     }
-    const std::pair<PictureControl*, const char*> surfaces[] = {
-        {&c.planView, ",\"surface\":0"}, {&c.mercator, ",\"surface\":1,\"bordered\":true"}};
+    const std::pair<PictureControl*, int> surfaces[] = {{&c.planView, 0}, {&c.mercator, 1}};
     for (const auto& surface : surfaces) {
         PictureControl* picture = surface.first;
-        const char* details = surface.second;
+        const std::string details = "," + field("surface", std::to_string(surface.second)) +
+                                    (isBordered(picture->name()) ? ",\"bordered\":true" : "");
         m_entries[picture->name()] = {[picture] { picture->click(); },
                                       [picture] { picture->doubleClick(); }, picture, "surface",
                                       details};
@@ -216,8 +184,12 @@ void WebWindow::index() {
         watch(box->name(), [box] { return field("value", std::to_string(box->value())); });
         note(*box);
     }
-    for (const Menu& menu : menus(c)) {
-        for (MenuItem* item : menu.entries()) {
+    for (const MenuShape& menu : menuTable()) {
+        std::vector<MenuItem*> entries{&(c.*menu.title)};
+        for (MenuItem Controls::*item : menu.items) {
+            entries.push_back(&(c.*item));
+        }
+        for (MenuItem* item : entries) {
             m_entries[item->name()] = {[item] { item->click(); }, none, nullptr, "menu", ""};
             watch(item->name(), [item] {
                 return field("caption", jsonText(item->caption())) + "," +
@@ -267,21 +239,24 @@ std::string WebWindow::layoutJson() {
     }
     out += "],\"menus\":[";
     first = true;
-    for (const Menu& menu : menus(m_form.controls())) {
+    Controls& c = m_form.controls();
+    for (const MenuShape& menu : menuTable()) {
         out += first ? "{" : ",{";
         first = false;
-        out += field("title", jsonText(menu.title->name())) + "," +
+        out += field("title", jsonText((c.*menu.title).name())) + "," +
                field("right", boolean(menu.right)) + ",\"items\":[";
         std::string separators;
         for (std::size_t i = 0; i < menu.items.size(); ++i) {
-            out += (i == 0 ? "" : ",") + jsonText(menu.items[i]->name());
-            if (menu.items[i]->isSeparator()) {
-                separators += (separators.empty() ? "" : ",") + jsonText(menu.items[i]->name());
+            const MenuItem& item = c.*menu.items[i];
+            out += (i == 0 ? "" : ",") + jsonText(item.name());
+            if (item.isSeparator()) {
+                separators += (separators.empty() ? "" : ",") + jsonText(item.name());
             }
         }
         out += "],\"separators\":[" + separators + "],\"descriptions\":{";
         bool firstText = true;
-        for (const MenuItem* item : menu.items) {
+        for (MenuItem Controls::*entry : menu.items) {
+            const MenuItem* item = &(c.*entry);
             if (const AccessibleText* text = accessibleTextOf(item->name())) {
                 out += (firstText ? "" : ",") + field(item->name(), jsonText(text->description));
                 firstText = false;
@@ -304,7 +279,7 @@ std::string WebWindow::layoutJson() {
                    field("label", jsonText(keyLabel(key))) + "," +
                    field("chord", jsonText(chordText(key))) + "," +
                    field("ctrl", boolean(key.ctrl)) + "," + field("shift", boolean(key.shift)) +
-                   "," + field("repeats", boolean(!togglesOnEachPress(command.control))) + "}";
+                   "," + field("repeats", boolean(!command.oncePerPress)) + "}";
         }
     }
     return out + "]}";
