@@ -20,7 +20,8 @@ namespace vantor {
 inline constexpr int tickMilliseconds = 100;
 
 // The main window's logic without widgets: the simulation state, the two drawing surfaces and
-// their views, every control with its event action, start-up and the full redraw.
+// their views, every control with its event action, start-up and the full redraw. The form owns
+// them all; each job's routines live in a file of their own (window/form*.cpp).
 class RetroForm {
 public:
     // The backgrounds are the month dial and the star field, decoded by the edition; each
