@@ -5,6 +5,7 @@
 // a month and a day, the clock must be finite, and turning every figure off through the controls
 // must leave both views as their backgrounds, with no exclusive-or debris.
 #include "assets/pictures.hpp"
+#include "recycled_blocks.hpp"
 #include "window/retroform.hpp"
 
 #include <array>
@@ -68,9 +69,7 @@ template <typename DrawGrid> bool equalUpToGrid(vantor::Surface& surface, DrawGr
     return surface.Image() == surface.Picture();
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void runSequence(const std::uint8_t* data, std::size_t size) {
     const Folders& where = folders();
     std::error_code ignored;
     for (const char* name : {"plansave.bmp", "mersave.bmp", "vantor.csv"}) {
@@ -200,5 +199,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!planSaved) {
         check(equalUpToGrid(form.planSurface(), [&] { form.planViewRoom().drawPlanGrid(); }));
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    runSequence(data, size);
+    vantor::fuzz::endSequence();
     return 0;
 }
