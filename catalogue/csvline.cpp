@@ -23,11 +23,25 @@ namespace {
 
 CsvLine splitCsvLine(std::string_view line, std::size_t maxFields) {
     CsvLine out;
+    splitCsvLine(line, maxFields, out);
+    return out;
+}
+
+void splitCsvLine(std::string_view line, std::size_t maxFields, CsvLine& out) {
+    out.count = 0;
+    out.broken = false;
+    std::size_t kept = 0;
     std::size_t pos = 0;
     const std::size_t n = line.size();
     while (true) {
-        const bool kept = out.count < maxFields;
-        std::string value;
+        std::string* value = nullptr;
+        if (out.count < maxFields) {
+            if (kept == out.fields.size()) {
+                out.fields.emplace_back();
+            }
+            value = &out.fields[kept++];
+            value->clear();
+        }
         while (pos < n && isBlank(line[pos])) {
             ++pos;
         }
@@ -36,8 +50,8 @@ CsvLine splitCsvLine(std::string_view line, std::size_t maxFields) {
             while (true) {
                 const std::size_t quote = line.find('"', pos);
                 const std::size_t stop = quote == std::string_view::npos ? n : quote;
-                if (kept) {
-                    value.append(line.substr(pos, stop - pos));
+                if (value != nullptr) {
+                    value->append(line.substr(pos, stop - pos));
                 }
                 if (quote == std::string_view::npos) {
                     pos = n;
@@ -46,7 +60,9 @@ CsvLine splitCsvLine(std::string_view line, std::size_t maxFields) {
                 }
                 pos = quote + 1;
                 if (pos < n && line[pos] == '"') {
-                    value.push_back('"');
+                    if (value != nullptr) {
+                        value->push_back('"');
+                    }
                     ++pos;
                 } else {
                     break;
@@ -61,17 +77,15 @@ CsvLine splitCsvLine(std::string_view line, std::size_t maxFields) {
             }
         } else {
             const std::size_t comma = std::min(line.find(',', pos), n);
-            if (kept) {
-                value.assign(trimmed(line.substr(pos, comma - pos)));
+            if (value != nullptr) {
+                value->assign(trimmed(line.substr(pos, comma - pos)));
             }
             pos = comma;
         }
-        if (kept) {
-            out.fields.push_back(std::move(value));
-        }
         ++out.count;
         if (pos >= n) {
-            return out;
+            out.fields.resize(kept);
+            return;
         }
         ++pos; // past the comma
     }

@@ -23,4 +23,8 @@ struct CsvLine {
 // linear in the length of the line.
 [[nodiscard]] CsvLine splitCsvLine(std::string_view line, std::size_t maxFields);
 
+// The same into out, reusing its memory: a reader that splits line after line into one CsvLine
+// allocates only when a field is longer than any before it.
+void splitCsvLine(std::string_view line, std::size_t maxFields, CsvLine& out);
+
 } // namespace vantor

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -59,25 +60,38 @@ struct DescriptorCloser {
     return "'" + shown + "' is not a number";
 }
 
-// Fills a record from the fields in file order. A data record fails on any bad number; the header
-// takes 0 for each.
-[[nodiscard]] bool makeStar(CsvLine& line, bool isHeader, Star& star, std::string& problem) {
-    line.fields.resize(kFieldsPerRecord); // the header may be short
-    std::array<float, 5> numbers{};       // ra, dec, eclLon, eclLat, mag
+// The five numbers of a record in file order: ra, dec, eclLon, eclLat, mag.
+using RecordNumbers = std::array<float, 5>;
+
+// Reads the numbers of a record. A data record fails on any bad number and returns the index of
+// its field; the header takes 0 for each, and for any field it lacks.
+[[nodiscard]] std::optional<std::size_t> readNumbers(const CsvLine& line, bool isHeader,
+                                                     RecordNumbers& numbers) {
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        if (!parseDecimal(line.fields[i + 1], numbers[i]) && !isHeader) {
-            problem = numberProblem(line.fields[i + 1]);
-            return false;
+        const std::size_t field = i + 1;
+        const std::string_view text =
+            field < line.fields.size() ? std::string_view(line.fields[field]) : std::string_view();
+        if (!parseDecimal(text, numbers[i]) && !isHeader) {
+            return field;
         }
     }
-    star.name = std::move(line.fields[0]);
+    return std::nullopt;
+}
+
+// Fills a record from the fields of a line that has passed readNumbers, reusing the memory of the
+// record's texts.
+void storeStar(const CsvLine& line, const RecordNumbers& numbers, Star& star) {
+    const auto text = [&line](std::size_t field) {
+        return field < line.fields.size() ? std::string_view(line.fields[field])
+                                          : std::string_view();
+    };
+    star.name.assign(text(0));
     star.ra = numbers[0];
     star.dec = numbers[1];
     star.eclLon = numbers[2];
     star.eclLat = numbers[3];
     star.mag = numbers[4];
-    star.note = std::move(line.fields[6]);
-    return true;
+    star.note.assign(text(kFieldsPerRecord - 1));
 }
 
 // Turns UTF-16 text with its byte order mark into UTF-8; a lone surrogate becomes U+FFFD and an
@@ -173,15 +187,17 @@ CatalogueReport readStarCatalogue(std::string_view text, std::vector<Star>& star
     }
     const std::size_t capacity = std::min(stars.size(), static_cast<std::size_t>(kStarTableSize));
     CatalogueReport report;
-    const auto leaveOut = [&report](std::size_t lineNumber, const std::string& problem) {
+    // The reason is put into words only for the few records the report names.
+    const auto leaveOut = [&report](std::size_t lineNumber, const auto& problem) {
         bump(report.leftOutMalformed);
         if (report.firstLeftOut.size() < kLeftOutNamed) {
-            report.firstLeftOut.push_back("line " + std::to_string(lineNumber) + ": " + problem);
+            report.firstLeftOut.push_back("line " + std::to_string(lineNumber) + ": " + problem());
         }
     };
     bool headerSeen = false;
     std::size_t lineNumber = 0;
     std::size_t pos = 0;
+    CsvLine fields;
     while (pos < text.size()) {
         const std::size_t lineEnd = std::min(text.find_first_of("\r\n", pos), text.size());
         const std::string_view line = text.substr(pos, lineEnd - pos);
@@ -193,27 +209,28 @@ CatalogueReport readStarCatalogue(std::string_view text, std::vector<Star>& star
         if (line.find_first_not_of(" \t") == std::string_view::npos) {
             continue;
         }
-        CsvLine fields = splitCsvLine(line, kFieldsPerRecord);
+        splitCsvLine(line, kFieldsPerRecord, fields);
         const bool isHeader = !headerSeen;
         headerSeen = true;
         if (!isHeader && fields.broken) {
-            leaveOut(lineNumber, "a quote is not closed, or text follows a closing quote");
+            leaveOut(lineNumber, [] {
+                return std::string("a quote is not closed, or text follows a closing quote");
+            });
             continue;
         }
         if (!isHeader && fields.count != kFieldsPerRecord) {
-            leaveOut(lineNumber, fieldCountProblem(fields.count));
+            leaveOut(lineNumber, [&fields] { return fieldCountProblem(fields.count); });
             continue;
         }
-        Star star;
-        std::string problem;
-        if (!makeStar(fields, isHeader, star, problem)) {
-            // Checked even when the table is full, so that a record is counted once, for the
-            // right reason.
-            leaveOut(lineNumber, problem);
+        RecordNumbers numbers{};
+        // Checked even when the table is full, so that a record is counted once, for the right
+        // reason.
+        if (const auto bad = readNumbers(fields, isHeader, numbers)) {
+            leaveOut(lineNumber, [&fields, &bad] { return numberProblem(fields.fields[*bad]); });
         } else if (static_cast<std::size_t>(report.stored) >= capacity) {
             bump(report.leftOutOverflow);
         } else {
-            stars[static_cast<std::size_t>(report.stored)] = std::move(star);
+            storeStar(fields, numbers, stars[static_cast<std::size_t>(report.stored)]);
             ++report.stored; // stays within capacity, at most kStarTableSize
         }
     }
