@@ -117,6 +117,13 @@ template <typename T> void checkNumberAgainstLibrary(std::string_view text) {
 
 } // namespace
 
+// Freed memory waits in the sanitizer's quarantine before it is reused, so that a use after
+// free is caught. Nothing outlives a run here, so 16 MB (many runs' worth) catches the same
+// faults as the default 256 MB without the page faults of cycling through fresh memory.
+extern "C" const char* __asan_default_options() {
+    return "quarantine_size_mb=16";
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::vector<vantor::Star> table = markedTable();

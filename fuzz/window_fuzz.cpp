@@ -203,6 +203,13 @@ void runSequence(const std::uint8_t* data, std::size_t size) {
 
 } // namespace
 
+// Freed memory waits in the sanitizer's quarantine before it is reused, so that a use after
+// free is caught. Nothing outlives a run here, so 16 MB (many runs' worth) catches the same
+// faults as the default 256 MB without the page faults of cycling through fresh memory.
+extern "C" const char* __asan_default_options() {
+    return "quarantine_size_mb=16";
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     runSequence(data, size);
     vantor::fuzz::endSequence();
