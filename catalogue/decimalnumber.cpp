@@ -1,12 +1,14 @@
 #include "catalogue/decimalnumber.hpp"
 
 #include <array>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <locale.h>
 #include <string>
+#include <system_error>
 
 namespace vantor {
 namespace {
@@ -69,10 +71,36 @@ double convert(const char* text, char** end, double) {
     return strtod_l(text, end, cLocale());
 }
 
+// The C++ library's conversion, where it has one for floating point: also correctly rounded, and
+// several times faster. It settles only the plain cases, a finite value read in full; anything
+// else (out of range, or a value that is subnormal there) goes to the C library below.
+template <typename T> [[nodiscard]] bool quickParse(std::string_view text, T& value) {
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+    }
+    T parsed{};
+    const char* const last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data(), last, parsed);
+    if (error != std::errc{} || end != last || !std::isnormal(parsed)) {
+        return false;
+    }
+    value = parsed;
+    return true;
+#else
+    (void)text;
+    (void)value;
+    return false;
+#endif
+}
+
 template <typename T> [[nodiscard]] bool parse(std::string_view text, T& value) {
     bool nonZero = false;
     if (!isDecimal(text, nonZero)) {
         return false;
+    }
+    if (quickParse(text, value)) {
+        return true;
     }
     // The conversion wants a terminated string: most numbers fit the buffer on the stack.
     std::array<char, 64> small{};
