@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(emscripten python3 woff2 cmake ninja-build)
+packages=(emscripten python3 fonttools woff2 cmake ninja-build)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -19,16 +19,19 @@ fi
 
 # The page's font: Liberation Sans 2 from Debian's fonts-liberation2 (SIL Open Font License, its
 # notice in data/fonts/OFL.txt), unpacked here rather than installed, so that the desktop's font
-# stays as it is.
+# stays as it is; cut down to the Latin characters and renamed "Vantor Sans" (the licence keeps
+# the original name for the unchanged font), then packed as WOFF2.
 fonts=build/web/fonts
-if [ ! -f "$fonts/LiberationSans-Bold.woff2" ]; then
+if [ ! -f "$fonts/VantorSans-Bold.woff2" ] || [ window/web/subsetfont.py -nt "$fonts/VantorSans-Bold.woff2" ]; then
     rm -rf "$fonts" && mkdir -p "$fonts/deb"
     (cd "$fonts/deb" && apt-get download fonts-liberation2 >/dev/null 2>&1 ||
         { $sudo apt-get update -qq && apt-get download fonts-liberation2 >/dev/null; })
     dpkg-deb -x "$fonts"/deb/fonts-liberation2_*.deb "$fonts/deb/x"
     for face in Regular Bold; do
-        cp "$fonts/deb/x/usr/share/fonts/truetype/liberation2/LiberationSans-$face.ttf" "$fonts/"
-        woff2_compress "$fonts/LiberationSans-$face.ttf" >/dev/null 2>&1
+        /usr/bin/python3 window/web/subsetfont.py \
+            "$fonts/deb/x/usr/share/fonts/truetype/liberation2/LiberationSans-$face.ttf" \
+            "$fonts/VantorSans-$face.ttf" "Vantor Sans" 2>/dev/null
+        woff2_compress "$fonts/VantorSans-$face.ttf" >/dev/null 2>&1
     done
     rm -rf "$fonts/deb"
 fi

@@ -59,6 +59,16 @@ inline constexpr std::array<std::string_view, 7> borderedControls{
            borderedControls.end();
 }
 
+// The mark of a flat check box (a box) or option button (a ring) sits at the control's left
+// edge, its top half the spare height down (rounded down, so an odd spare pixel lies below it);
+// the caption begins markCaptionGap pixels right of it.
+inline constexpr int checkMarkSize = 13;
+inline constexpr int optionMarkSize = 12;
+inline constexpr int markCaptionGap = 4;
+[[nodiscard]] constexpr int markTop(int controlHeight, int markSize) {
+    return controlHeight > markSize ? (controlHeight - markSize) / 2 : 0;
+}
+
 // The order in which the Tab key goes through the panels: the clock buttons and step sizes,
 // then the display panel row by row.
 inline constexpr std::array<std::string_view, 35> tabOrder{

@@ -137,6 +137,29 @@ check(/^Version /.test(about ?? "") && await page.locator("#message .credits").i
       "F1 opens the About box with the font's credit");
 await closeDialog();
 
+// ----- the arrows on an option button move the focus, not the choice, as on the desktop ----------
+const chosen = () => page.evaluate(() => [...document.querySelectorAll('.option[aria-checked="true"]')]
+  .map((el) => el.dataset.name).join());
+const choiceBefore = await chosen();
+await page.locator('[data-name="dtOpt(1)"]').focus();
+await page.keyboard.press("ArrowRight");
+const focusedRight = await page.evaluate(() => document.activeElement.dataset.name);
+await page.keyboard.press("ArrowUp");
+await page.keyboard.press("ArrowUp");
+const focusedUp = await page.evaluate(() => document.activeElement.dataset.name);
+check(focusedRight === "dtOpt(2)" && focusedUp === "dtOpt(0)" && (await chosen()) === choiceBefore,
+      `the arrows move the focus along the step sizes (to ${focusedRight}, back to ${focusedUp}) and leave the choice`);
+
+// ----- each check box's and option button's mark where the desktop paints it ---------------------
+const misplaced = await page.evaluate((controls) => controls.filter((c) => c.markSize).filter((c) => {
+  const el = document.querySelector(`[data-name="${c.name}"]`);
+  if (!el.getClientRects().length) return false;
+  const outer = el.getBoundingClientRect();
+  const mark = el.firstChild.getBoundingClientRect();
+  return mark.top - outer.top !== c.markTop || mark.left !== outer.left || mark.height !== c.markSize;
+}).map((c) => c.name), layout.controls);
+check(misplaced.length === 0, `every check box and option mark at its laid-out place${misplaced.length ? ": not " + misplaced : ""}`);
+
 // ----- the names a screen reader gets -------------------------------------------------------------
 const cdp = await context.newCDPSession(page);
 const { nodes } = await cdp.send("Accessibility.getFullAXTree");

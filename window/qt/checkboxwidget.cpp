@@ -1,6 +1,7 @@
 #include "window/qt/checkboxwidget.hpp"
 
 #include "window/checkbox.hpp"
+#include "window/layout.hpp"
 #include "window/qt/flatcaption.hpp"
 #include "window/qt/zoom.hpp"
 
@@ -9,18 +10,9 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <algorithm>
 #include <utility>
 
 namespace vantor {
-
-namespace {
-
-// A flat box of 13 x 13 pixels, its text 4 pixels to the right of it.
-constexpr int boxSize = 13;
-constexpr int textGap = 4;
-
-} // namespace
 
 CheckBoxWidget::CheckBoxWidget(CheckBox& box, std::function<void()> afterAction, QWidget* parent)
     : QCheckBox(QString::fromStdString(box.caption()), parent), m_box(box),
@@ -44,7 +36,7 @@ void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
     painter.scale(zoom, zoom);
     const int shownHeight = height() / zoom;
     const QPalette& colours = palette();
-    const QRect box(0, std::max(0, (shownHeight - boxSize) / 2), boxSize, boxSize);
+    const QRect box(0, markTop(shownHeight, checkMarkSize), checkMarkSize, checkMarkSize);
     painter.fillRect(box, colours.color(QPalette::Base));
     drawOutline(painter, box, colours.color(QPalette::WindowText));
     painter.setPen(colours.color(QPalette::WindowText));
@@ -57,7 +49,7 @@ void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
             painter.drawLine(corner + QPoint(5, 7) + down, corner + QPoint(9, 3) + down);
         }
     }
-    paintFlatCaption(painter, *this, boxSize + textGap);
+    paintFlatCaption(painter, *this, checkMarkSize + markCaptionGap);
     if (text().isEmpty() && hasFocus()) {
         // A box without a caption shows its focus around the box.
         QStyleOptionFocusRect focus;

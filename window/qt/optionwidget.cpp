@@ -1,5 +1,6 @@
 #include "window/qt/optionwidget.hpp"
 
+#include "window/layout.hpp"
 #include "window/optionbutton.hpp"
 #include "window/qt/flatcaption.hpp"
 #include "window/qt/zoom.hpp"
@@ -7,17 +8,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
-#include <algorithm>
 #include <utility>
 
 namespace vantor {
 
 namespace {
 
-// A flat ring of 12 x 12 pixels with a dot of 4 when selected, its text 4 pixels to the right.
-constexpr int ringSize = 12;
+// The ring's dot when selected.
 constexpr int dotSize = 4;
-constexpr int textGap = 4;
 
 } // namespace
 
@@ -37,8 +35,8 @@ void OptionWidget::paintEvent(QPaintEvent* /*event*/) {
     painter.scale(zoom, zoom);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette& colours = palette();
-    const QRectF ring(0.5, std::max(0, (height() / zoom - ringSize) / 2) + 0.5, ringSize - 1,
-                      ringSize - 1);
+    const QRectF ring(0.5, markTop(height() / zoom, optionMarkSize) + 0.5, optionMarkSize - 1,
+                      optionMarkSize - 1);
     painter.setPen(colours.color(QPalette::WindowText));
     painter.setBrush(colours.color(QPalette::Base));
     painter.drawEllipse(ring);
@@ -48,7 +46,7 @@ void OptionWidget::paintEvent(QPaintEvent* /*event*/) {
         painter.drawEllipse(ring.center(), dotSize / 2.0, dotSize / 2.0);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
-    paintFlatCaption(painter, *this, ringSize + textGap);
+    paintFlatCaption(painter, *this, optionMarkSize + markCaptionGap);
 }
 
 bool OptionWidget::hitButton(const QPoint& pos) const {

@@ -98,8 +98,6 @@ public:
     void doubleClick(const std::string& name) { m_window.doubleClick(name); }
     void mouseMove(const std::string& name) { m_window.mouseMove(name); }
     void tick() { m_window.tick(); }
-    // The change count as a double: exact far beyond any count a session reaches.
-    double changeCount(int surface) { return static_cast<double>(m_window.changeCount(surface)); }
     int width(int surface) { return m_window.width(surface); }
     int height(int surface) { return m_window.height(surface); }
     val pixels(int surface) {
@@ -107,6 +105,10 @@ public:
         const auto size = static_cast<std::size_t>(width(surface)) *
                           static_cast<std::size_t>(height(surface)) * 4;
         return val(emscripten::typed_memory_view(size, bytes));
+    }
+    val changedRects(int surface) {
+        const std::vector<int>& rects = m_window.takeChangedRects(surface);
+        return val(emscripten::typed_memory_view(rects.size(), rects.data()));
     }
 
 private:
@@ -128,8 +130,8 @@ EMSCRIPTEN_BINDINGS(vantor) {
         .function("doubleClick", &PageWindow::doubleClick)
         .function("mouseMove", &PageWindow::mouseMove)
         .function("tick", &PageWindow::tick)
-        .function("changeCount", &PageWindow::changeCount)
         .function("width", &PageWindow::width)
         .function("height", &PageWindow::height)
-        .function("pixels", &PageWindow::pixels);
+        .function("pixels", &PageWindow::pixels)
+        .function("changedRects", &PageWindow::changedRects);
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Puts the browser page together: one HTML file holding its style, the WebAssembly module, the
-page binding, the pictures, the font with its licence, and the shipped star catalogue."""
+"""Puts the browser page together: one HTML file holding its style, the WebAssembly module and its
+script, the page binding, the pictures, the font with its licence, and the shipped star catalogue."""
 import argparse
 import base64
 import json
@@ -22,7 +22,7 @@ def inline_script(text, path):
 
 def main():
     parser = argparse.ArgumentParser()
-    for name in ("template", "style", "binding", "module", "catalogue", "fonts", "notice", "output"):
+    for name in ("template", "style", "start", "binding", "module", "wasm", "catalogue", "fonts", "notice", "output"):
         parser.add_argument("--" + name, required=True)
     parser.add_argument("pictures", nargs="+")
     args = parser.parse_args()
@@ -35,12 +35,14 @@ def main():
         "@ICON@": "data:image/png;base64," + pictures["icon64.png"],
         "@FONT_NOTICE@": notice,
         "@FONT_REGULAR@": base64.b64encode(
-            read(os.path.join(args.fonts, "LiberationSans-Regular.woff2"), "rb")).decode("ascii"),
+            read(os.path.join(args.fonts, "VantorSans-Regular.woff2"), "rb")).decode("ascii"),
         "@FONT_BOLD@": base64.b64encode(
-            read(os.path.join(args.fonts, "LiberationSans-Bold.woff2"), "rb")).decode("ascii"),
+            read(os.path.join(args.fonts, "VantorSans-Bold.woff2"), "rb")).decode("ascii"),
         "@STYLE@": read(args.style),
         "@PICTURES@": inline_script(json.dumps(pictures), "pictures"),
         "@CATALOGUE@": inline_script(read(args.catalogue), args.catalogue),
+        "@WASM@": base64.b64encode(read(args.wasm, "rb")).decode("ascii"),
+        "@START@": inline_script(read(args.start), args.start),
         "@MODULE@": inline_script(read(args.module), args.module),
         "@BINDING@": inline_script(read(args.binding), args.binding),
     }

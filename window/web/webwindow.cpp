@@ -227,6 +227,12 @@ std::string WebWindow::layoutJson() {
                field("top", std::to_string(pixels.top)) + "," +
                field("width", std::to_string(pixels.width)) + "," +
                field("height", std::to_string(pixels.height)) + entry->second.details;
+        if (entry->second.kind == "check" || entry->second.kind == "option") {
+            const int size = entry->second.kind == "check" ? checkMarkSize : optionMarkSize;
+            out += "," + field("markTop", std::to_string(markTop(pixels.height, size))) + "," +
+                   field("markSize", std::to_string(size)) + "," +
+                   field("captionLeft", std::to_string(size + markCaptionGap));
+        }
         if (const AccessibleText* text = accessibleTextOf(place.name)) {
             out += "," + field("accessibleName", jsonText(text->name)) + "," +
                    field("description", jsonText(text->description));
@@ -338,23 +344,53 @@ int WebWindow::height(int which) {
     return surface(which).height();
 }
 
+// 0xFFRRGGBB to the bytes red, green, blue, alpha: the red and blue bytes swap places.
+void WebWindow::convert(std::size_t slot, const Raster& image, const PixelRect& rect) {
+    const auto width = static_cast<std::size_t>(image.width());
+    for (int y = rect.top; y < rect.top + rect.height; ++y) {
+        const Pixel* pixel = image.row(y) + rect.left;
+        std::uint32_t* word = m_rgba[slot].data() + static_cast<std::size_t>(y) * width +
+                              static_cast<std::size_t>(rect.left);
+        for (int x = 0; x < rect.width; ++x) {
+            const Pixel p = pixel[x];
+            word[x] = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+        }
+    }
+}
+
 const std::uint8_t* WebWindow::rgba(int which) {
     const auto slot = static_cast<std::size_t>(which == 0 ? 0 : 1);
     Surface& from = surface(which);
     if (m_converted[slot] != from.changeCount() || m_rgba[slot].empty()) {
         const Raster& image = from.Image();
-        const auto count =
-            static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height());
-        m_rgba[slot].resize(count);
-        // 0xFFRRGGBB to the bytes red, green, blue, alpha: the red and blue bytes swap places.
-        const Pixel* pixel = image.data();
-        for (std::uint32_t& word : m_rgba[slot]) {
-            const Pixel p = *pixel++;
-            word = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
-        }
+        m_rgba[slot].resize(static_cast<std::size_t>(image.width()) *
+                            static_cast<std::size_t>(image.height()));
+        convert(slot, image, {0, 0, image.width(), image.height()});
         m_converted[slot] = from.changeCount();
     }
     return reinterpret_cast<const std::uint8_t*>(m_rgba[slot].data());
+}
+
+const std::vector<int>& WebWindow::takeChangedRects(int which) {
+    const auto slot = static_cast<std::size_t>(which == 0 ? 0 : 1);
+    Surface& from = surface(which);
+    std::vector<int>& taken = m_changedRects[slot];
+    taken.clear();
+    const std::vector<PixelRect> rects = from.takeChangedRects();
+    // Every change of the image lies in a rectangle of the record: converting those brings the
+    // whole of rgba() up to date.
+    const bool whole = m_rgba[slot].empty();
+    for (const PixelRect& rect : rects) {
+        if (!whole) {
+            convert(slot, from.Image(), rect);
+        }
+        taken.insert(taken.end(), {rect.left, rect.top, rect.width, rect.height});
+    }
+    if (whole) {
+        static_cast<void>(rgba(which));
+    }
+    m_converted[slot] = from.changeCount();
+    return taken;
 }
 
 } // namespace vantor

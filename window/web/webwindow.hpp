@@ -50,6 +50,9 @@ public:
     // The surface's pixels as red, green, blue and alpha bytes, row by row; the memory stays put
     // while the window lives.
     [[nodiscard]] const std::uint8_t* rgba(int surface);
+    // The rectangles of the surface drawn on since the last call, their pixels brought up to date
+    // in rgba(): the left column, top row, width and height of each, one rectangle after another.
+    [[nodiscard]] const std::vector<int>& takeChangedRects(int surface);
 
     [[nodiscard]] RetroForm& form() { return m_form; }
 
@@ -64,6 +67,7 @@ private:
     void index();
     void watch(const std::string& name, std::function<std::string()> state);
     [[nodiscard]] Surface& surface(int which);
+    void convert(std::size_t slot, const Raster& image, const PixelRect& rect);
 
     RetroForm m_form;
     std::map<std::string, Entry, std::less<>> m_entries;
@@ -73,6 +77,7 @@ private:
     // order, as a canvas takes them.
     std::vector<std::uint32_t> m_rgba[2];
     std::uint64_t m_converted[2]{~std::uint64_t{0}, ~std::uint64_t{0}};
+    std::vector<int> m_changedRects[2];
 };
 
 } // namespace vantor

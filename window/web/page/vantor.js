@@ -5,26 +5,19 @@
 "use strict";
 
 const vantorPage = (async () => {
-  const pictures = JSON.parse(document.getElementById("pictures").textContent);
+  const pictures = vantorStart.pictures;
   const catalogue = document.getElementById("catalogue").textContent;
   const shippedCatalogue = "/shipped/vantor.csv";
-
-  const decode = async (name) => {
-    const bytes = Uint8Array.from(atob(pictures[name]), (c) => c.charCodeAt(0));
-    const bitmap = await createImageBitmap(new Blob([bytes], { type: "image/png" }), {
-      colorSpaceConversion: "none", premultiplyAlpha: "none" });
-    const canvas = document.createElement("canvas");
-    canvas.width = bitmap.width;
-    canvas.height = bitmap.height;
-    const context = canvas.getContext("2d", { colorSpace: "srgb" });
-    context.drawImage(bitmap, 0, 0);
-    return context.getImageData(0, 0, bitmap.width, bitmap.height);
-  };
   const pictureUrl = (name) => (name ? "data:image/png;base64," + pictures[name] : "");
 
   performance.mark("vantor:script");
+  // The module compiled while the page was read; here it is only instantiated.
+  const instantiateWasm = (imports, receive) => {
+    vantorStart.module.then((module) => WebAssembly.instantiate(module, imports)).then((instance) => receive(instance));
+    return {};
+  };
   const [Module, planPicture, skyPicture] = await Promise.all([
-    createVantor(), decode("monthdial.png"), decode("starfield.png")]);
+    createVantor({ instantiateWasm }), vantorStart.planPicture, vantorStart.skyPicture]);
   performance.mark("vantor:module");
   Module.FS.mkdir("/shipped");
   Module.FS.writeFile(shippedCatalogue, catalogue);
@@ -132,6 +125,12 @@ const vantorPage = (async () => {
   };
 
   // ----- building the window from the layout table ---------------------------------------------
+  // The shown control `step` places from the named one in Tab order, round the window.
+  const focusNext = (name, step) => {
+    const order = layout.tabOrder.filter((n) => n === name || elements.get(n)?.getClientRects().length);
+    const at = order.indexOf(name);
+    if (at >= 0) elements.get(order[(at + step + order.length) % order.length]).focus();
+  };
   const keysOf = (name) => layout.keys.filter((k) => k.control === name);
   const keyText = (k) => (k.ctrl ? "Ctrl+" : "") + (k.shift ? "Shift+" : "") + k.label;
 
@@ -165,11 +164,20 @@ const vantorPage = (async () => {
       el.innerHTML = place.kind === "check" ? '<span class="box"></span><span></span>'
                                             : '<span class="dot"></span><span></span>';
       el.lastChild.textContent = place.caption;
+      // The mark where the desktop paints it, from the layout table.
+      Object.assign(el.firstChild.style, { top: place.markTop + "px", width: place.markSize + "px",
+                                           height: place.markSize + "px" });
+      el.lastChild.style.marginLeft = place.captionLeft + "px";
       el.setAttribute("role", place.kind === "check" ? "checkbox" : "radio");
       el.tabIndex = 0;
       el.addEventListener("click", (e) => { e.stopPropagation(); send("click", place.name); });
       el.addEventListener("keydown", (e) => {
-        if (e.key === " " && !e.ctrlKey && !e.shiftKey) { e.preventDefault(); send("click", place.name); }
+        if (e.ctrlKey || e.shiftKey || e.altKey || e.metaKey) return;
+        if (e.key === " ") { e.preventDefault(); send("click", place.name); }
+        // The arrows move the focus to the next or previous control in Tab order, as on the
+        // desktop; the choice stays until Space or a click.
+        const step = { ArrowRight: 1, ArrowDown: 1, ArrowLeft: -1, ArrowUp: -1 }[e.key];
+        if (step) { e.preventDefault(); focusNext(place.name, step); }
       });
     } else if (place.kind === "button") {
       el.innerHTML = "<img alt=''>";
@@ -198,16 +206,26 @@ const vantorPage = (async () => {
       if (place.accessibleName) canvas.setAttribute("aria-label", place.accessibleName);
       el.appendChild(canvas);
       const context = canvas.getContext("2d", { alpha: false });
-      let painted = -1;
+      let image = null;
+      let painted = false;
       refresh.push(() => {
-        const count = win.changeCount(surface);
-        if (count === painted) return;
-        // The pixels straight from the window's memory, copied once, into the canvas.
+        // Only the rectangles drawn on since the last paint go into the canvas, straight from
+        // the window's memory.
+        const rects = win.changedRects(surface).slice();
+        if (painted && rects.length === 0) return;
         const bytes = win.pixels(surface);
-        const image = new ImageData(new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length),
-                                    canvas.width, canvas.height);
-        context.putImageData(image, 0, 0);
-        painted = count;
+        if (!image || image.data.buffer !== bytes.buffer || image.data.byteOffset !== bytes.byteOffset) {
+          image = new ImageData(new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length),
+                                canvas.width, canvas.height);
+        }
+        if (!painted) {
+          context.putImageData(image, 0, 0);
+          painted = true;
+          return;
+        }
+        for (let i = 0; i < rects.length; i += 4) {
+          context.putImageData(image, 0, 0, rects[i], rects[i + 1], rects[i + 2], rects[i + 3]);
+        }
       });
       el.addEventListener("click", (e) => e.stopPropagation());
     } else if (place.kind === "label") {
@@ -351,10 +369,13 @@ const vantorPage = (async () => {
   const tick = () => { win.tick(); mirror(); };
   timer = setInterval(tick, layout.tick);
 
-  // When the window is first on the screen: two frames after it was built.
-  requestAnimationFrame(() => requestAnimationFrame(() => {
-    windowEl.dataset.paintedAt = performance.now().toFixed(1);
-  }));
+  // When the whole window is first on the screen, its text in its font and its pictures
+  // decoded: two frames after that.
+  const pictureElements = [...windowEl.querySelectorAll("img")].filter((img) => img.getAttribute("src"));
+  Promise.all([document.fonts.ready, ...pictureElements.map((img) => img.decode().catch(() => {}))]).then(() =>
+    requestAnimationFrame(() => requestAnimationFrame(() => {
+      windowEl.dataset.paintedAt = performance.now().toFixed(1);
+    })));
   windowEl.dataset.ready = "true";
   return { Module, win, tick, mirror, elements, layout,
            stopClock: () => clearInterval(timer),
