@@ -84,7 +84,10 @@ const vantorPage = (async () => {
       el.setAttribute("aria-label", s.caption);
     },
     label: (el, s) => {
-      el.textContent = s.caption;
+      // The date changes at every tick: its text node keeps its place and only its text changes.
+      const text = el.firstChild;
+      if (text && text.nodeType === Node.TEXT_NODE && !text.nextSibling) text.data = s.caption;
+      else el.textContent = s.caption;
       el.classList.toggle("bordered", s.border === 1);
     },
     check: (el, s) => el.setAttribute("aria-checked", s.value === 1 ? "true" : "false"),
