@@ -20,7 +20,9 @@ const vantorPage = (async () => {
     createVantor({ instantiateWasm }), vantorStart.planPicture, vantorStart.skyPicture]);
   performance.mark("vantor:module");
   Module.FS.mkdir("/shipped");
-  Module.FS.writeFile(shippedCatalogue, catalogue);
+  // As bytes: the browser's own encoder is many times faster than the module's, which goes
+  // through the text one character at a time.
+  Module.FS.writeFile(shippedCatalogue, new TextEncoder().encode(catalogue));
 
   const windowEl = document.getElementById("window");
   const client = document.getElementById("client");
