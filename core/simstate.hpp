@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/body.hpp"
+#include "core/bodyid.hpp"
 #include "core/star.hpp"
 #include "core/worldmodel.hpp"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -46,5 +48,12 @@ struct SimState {
     Body super; // the superior planet
     Body inter; // the inferior planet
 };
+
+// The body record a BodyId names.
+[[nodiscard]] inline Body& bodyOf(SimState& state, BodyId id) {
+    constexpr std::array<Body SimState::*, 4> kBodies{&SimState::sun, &SimState::earth,
+                                                      &SimState::inter, &SimState::super};
+    return state.*kBodies.at(static_cast<std::size_t>(id));
+}
 
 } // namespace vantor

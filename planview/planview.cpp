@@ -85,7 +85,6 @@ struct OrbitCircles {
 }
 
 struct MarkerRow {
-    Body SimState::*body;
     Box diskBox;
     double dotScale; // dot radius in hundredths of planHeight
 };
@@ -94,17 +93,12 @@ struct MarkerRow {
 // them nothing to draw.
 using OrbitRule = OrbitCircles (*)(const SimState&, WorldModel);
 
-struct SightRow {
-    Body SimState::*target;
-    SightSign sign;
-};
-
 // In BodyId order: Sun, Earth, Inter, Super.
 constexpr std::array<MarkerRow, 4> kMarkers{{
-    {&SimState::sun, Box::SunDisk, 1.0},
-    {&SimState::earth, Box::EarthDisk, 1.0},
-    {&SimState::inter, Box::InterDisk, 1.0},
-    {&SimState::super, Box::SuperDisk, 1.5},
+    {Box::SunDisk, 1.0},
+    {Box::EarthDisk, 1.0},
+    {Box::InterDisk, 1.0},
+    {Box::SuperDisk, 1.5},
 }};
 
 constexpr std::array<OrbitRule, 4> kOrbits{
@@ -115,13 +109,11 @@ constexpr std::array<OrbitRule, 4> kOrbits{
 };
 
 // Every line of sight is seen from the Earth; the Earth's own line points at the Sun and is
-// kept in the Sun's slot. The Earth's slot is unused.
-constexpr std::array<SightRow, 4> kSights{{
-    {&SimState::sun, SightSign::ByDirection},
-    {&SimState::earth, SightSign::ByDirection},
-    {&SimState::inter, SightSign::BySlopeTest},
-    {&SimState::super, SightSign::BySlopeTest},
-}};
+// kept in the Sun's slot. The line to the Sun runs through the origin, so its end lies on the
+// side it runs to; a planet's end is the rim point on its line.
+[[nodiscard]] constexpr SightSign signOf(BodyId target) {
+    return target == BodyId::Sun ? SightSign::ByDirection : SightSign::NearerTheLine;
+}
 
 } // namespace
 
@@ -284,7 +276,7 @@ const SightLine& PlanView::sight(BodyId target) const {
 
 void PlanView::drawPlan(BodyId id, bool show) {
     const MarkerRow& row = kMarkers[indexOf(id)];
-    const Body& body = m_state.*row.body;
+    const Body& body = bodyOf(m_state, id);
     PlanMarker& mark = m_markers[indexOf(id)];
 
     m_surface.setFillColor(body.color);
@@ -350,7 +342,6 @@ void PlanView::drawOrbit(BodyId id, bool show) {
 }
 
 void PlanView::drawSight(BodyId target, bool show) {
-    const SightRow& row = kSights[indexOf(target)];
     SightLine& line = m_sights[indexOf(target)];
 
     m_surface.setDrawStyle(DrawStyle::Dotted);
@@ -367,9 +358,9 @@ void PlanView::drawSight(BodyId target, bool show) {
     }
     line.drawn = 1;
     const Body& eye = m_state.earth;
-    const Body& body = m_state.*row.target;
+    const Body& body = bodyOf(m_state, target);
     const RimPoint end =
-        sightEnd(eye.x, eye.y, body.x, body.y, m_state.planHeight / 2.0F, row.sign);
+        sightEnd(eye.x, eye.y, body.x, body.y, m_state.planHeight / 2.0F, signOf(target));
     line.rimX = end.x;
     line.rimY = end.y;
     line.eyeX = eye.x;

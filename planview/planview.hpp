@@ -35,8 +35,10 @@ struct SightLine {
     float eyeY{};
 };
 
-// How the end of a line of sight picks the sign of its y on the rim circle.
-enum class SightSign { ByDirection, BySlopeTest };
+// How the end of a line of sight picks the sign of its y on the rim circle: from the direction
+// the line runs (right for a line through the origin), or the one of the two rim points at its
+// x that lies nearer the line.
+enum class SightSign { ByDirection, NearerTheLine };
 
 struct RimPoint {
     float x{};

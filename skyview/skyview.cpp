@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 namespace vantor {
 
@@ -44,34 +45,23 @@ double superRadius(const SimState& state, const Body& body, bool disk, double r)
 
 // How the three sky markers differ.
 struct SkyBodyRule {
-    Body SimState::*body;
     Box diskBox;  // tested for any non-zero value
     Box trailBox; // tested for 1
     // The Sun is always on the ecliptic: no distance, no latitude.
     bool onEcliptic;
-    // Erase and trail in the colour remembered when drawn, or else in the body's colour now.
-    bool erasesInRememberedColor;
     RadiusRule radius;
 };
 
-constexpr SkyBodyRule kSunRule{&SimState::sun, Box::SunDisk, Box::SunTrail,
-                               true,           false,        &sunRadius};
-constexpr SkyBodyRule kInterRule{&SimState::inter, Box::InterDisk, Box::InterTrail, false, true,
-                                 &interRadius};
-constexpr SkyBodyRule kSuperRule{&SimState::super, Box::SuperDisk, Box::SuperTrail, false, true,
-                                 &superRadius};
+// Indexed by BodyId; the Earth has no sky marker.
+constexpr std::array<std::optional<SkyBodyRule>, 4> kSkyRules{{
+    SkyBodyRule{Box::SunDisk, Box::SunTrail, true, &sunRadius},
+    std::nullopt,
+    SkyBodyRule{Box::InterDisk, Box::InterTrail, false, &interRadius},
+    SkyBodyRule{Box::SuperDisk, Box::SuperTrail, false, &superRadius},
+}};
 
-[[nodiscard]] const SkyBodyRule& ruleFor(BodyId body) {
-    switch (body) {
-    case BodyId::Inter:
-        return kInterRule;
-    case BodyId::Super:
-        return kSuperRule;
-    case BodyId::Sun:
-    case BodyId::Earth:
-        break;
-    }
-    return kSunRule;
+[[nodiscard]] constexpr std::size_t indexOf(BodyId body) {
+    return static_cast<std::size_t>(body);
 }
 
 // Degrees from radians by dividing by the program's constant, as every figure was made.
@@ -121,9 +111,9 @@ void SkyView::drawSuperSky(bool show) {
 }
 
 void SkyView::drawBodySky(BodyId id, bool show) {
-    const SkyBodyRule& rule = ruleFor(id);
-    const Body& body = m_state.*rule.body;
-    SkyMarker& mark = record(id);
+    const SkyBodyRule& rule = kSkyRules.at(indexOf(id)).value();
+    const Body& body = bodyOf(m_state, id);
+    SkyMarker& mark = m_markers.at(indexOf(id));
 
     m_surface.setFillColor(body.color);
     m_surface.setFillStyle(FillStyle::Solid);
@@ -131,12 +121,12 @@ void SkyView::drawBodySky(BodyId id, bool show) {
     m_surface.setDrawWidth(2);
     m_surface.setDrawMode(DrawMode::Xor);
 
+    // Erased, and the trail dot left, in the colour the marker was drawn in.
     if (mark.drawn == 1) {
-        const Color oldColor = rule.erasesInRememberedColor ? mark.markColor : body.color;
-        m_surface.Circle(mark.markX, mark.markY, mark.markR, oldColor);
+        m_surface.Circle(mark.markX, mark.markY, mark.markR, mark.markColor);
         // The dot stays where the marker was: the trail is the body's apparent path.
         if (m_boxes.value(rule.trailBox) == 1) {
-            m_surface.PSet(mark.markX, mark.markY, oldColor);
+            m_surface.PSet(mark.markX, mark.markY, mark.markColor);
         }
     }
     if (!show) {
@@ -172,10 +162,8 @@ void SkyView::drawBodySky(BodyId id, bool show) {
     // Not negated: a body above the ecliptic (positive z) is drawn below the centre line.
     mark.markY = lat;
     mark.markR = radius;
-    if (rule.erasesInRememberedColor) {
-        mark.markColor = body.color;
-    }
-    m_surface.Circle(mark.markX, mark.markY, mark.markR, body.color);
+    mark.markColor = body.color;
+    m_surface.Circle(mark.markX, mark.markY, mark.markR, mark.markColor);
 }
 
 void SkyView::clearSkyView() {
@@ -235,31 +223,7 @@ void SkyView::plotStars(float Star::*lon, float lonFactor, float Star::*lat) {
 }
 
 const SkyMarker& SkyView::marker(BodyId body) const {
-    switch (body) {
-    case BodyId::Sun:
-        return m_sunMark;
-    case BodyId::Inter:
-        return m_interMark;
-    case BodyId::Super:
-        return m_superMark;
-    case BodyId::Earth:
-        break;
-    }
-    static const SkyMarker none{};
-    return none;
-}
-
-SkyMarker& SkyView::record(BodyId body) {
-    switch (body) {
-    case BodyId::Inter:
-        return m_interMark;
-    case BodyId::Super:
-        return m_superMark;
-    case BodyId::Sun:
-    case BodyId::Earth:
-        break;
-    }
-    return m_sunMark;
+    return m_markers.at(indexOf(body));
 }
 
 } // namespace vantor

@@ -6,6 +6,7 @@
 #include "core/simstate.hpp"
 #include "surface/surface.hpp"
 
+#include <array>
 #include <cstdint>
 
 namespace vantor {
@@ -38,23 +39,21 @@ public:
     void plotStarsEcliptic();
     void plotStarsEquator();
 
-    // The Sun's, the inferior or the superior planet's record; the Earth has no sky marker and
-    // gets a record that stays zero. The Sun's markColor stays zero: it is erased in sun.color.
+    // The remembered records, for tests and for checking that erasing is complete. The Earth has
+    // no sky marker: its record stays zero.
     [[nodiscard]] const SkyMarker& marker(BodyId body) const;
 
 private:
     // The one sky-marker routine behind drawSunSky, drawInterSky and drawSuperSky.
     void drawBodySky(BodyId body, bool show);
-    [[nodiscard]] SkyMarker& record(BodyId body);
     // Plots records 1 to starCount at (lon * lonFactor, lat) of each star.
     void plotStars(float Star::*lon, float lonFactor, float Star::*lat);
 
     SimState& m_state;
     const DisplayBoxes& m_boxes;
     Surface& m_surface;
-    SkyMarker m_sunMark;
-    SkyMarker m_interMark;
-    SkyMarker m_superMark;
+    // Indexed by BodyId.
+    std::array<SkyMarker, 4> m_markers{};
 };
 
 } // namespace vantor

@@ -20,7 +20,7 @@ void expectEndOnRayAtRim(RimPoint end, double ox, double oy, double tx, double t
 
 TEST(SightEnd, VerticalLineEndsOnTheTargetsSideOfTheRim) {
     for (const float r : {3.0F, 7.5F}) {
-        for (const SightSign sign : {SightSign::ByDirection, SightSign::BySlopeTest}) {
+        for (const SightSign sign : {SightSign::ByDirection, SightSign::NearerTheLine}) {
             const RimPoint down = sightEnd(0.6F, -0.8F, 0.6F, 0.4F, r, sign);
             EXPECT_FLOAT_EQ(down.x, 0.6F);
             EXPECT_FLOAT_EQ(down.y, std::sqrt(r * r - 0.36F));
@@ -44,7 +44,8 @@ TEST(SightEnd, PlanetLinesPickTheRimPointOnTheirRayFromAnyObserverInside) {
         if (tx == ox || std::hypot(tx - ox, ty - oy) < 0.05F || std::hypot(tx, ty) > 0.95F * r) {
             continue;
         }
-        expectEndOnRayAtRim(sightEnd(ox, oy, tx, ty, r, SightSign::BySlopeTest), ox, oy, tx, ty, r);
+        expectEndOnRayAtRim(sightEnd(ox, oy, tx, ty, r, SightSign::NearerTheLine), ox, oy, tx, ty,
+                            r);
     }
 }
 
@@ -53,7 +54,7 @@ TEST(SightEnd, NearlyVerticalPlanetLinesEndOnTheTargetsSide) {
     for (const float step : {1e-6F, 1e-5F, 1e-4F, -1e-6F, -1e-4F}) {
         for (const float ty : {0.9F, -0.9F}) {
             const RimPoint end =
-                sightEnd(0.3F, 0.1F, 0.3F + step, ty, 3.0F, SightSign::BySlopeTest);
+                sightEnd(0.3F, 0.1F, 0.3F + step, ty, 3.0F, SightSign::NearerTheLine);
             EXPECT_EQ(end.y > 0, ty > 0.1F) << "step " << step << " ty " << ty;
             EXPECT_NEAR(end.x, 0.3F, 1e-3F);
         }
