@@ -84,33 +84,32 @@ struct OrbitCircles {
     return {};
 }
 
-struct MarkerRow {
-    Box diskBox;
-    double dotScale; // dot radius in hundredths of planHeight
-};
-
 // The Earth's and the Sun's routines count their circle as drawn even under a model that gives
 // them nothing to draw.
 using OrbitRule = OrbitCircles (*)(const SimState&, WorldModel);
 
-// In BodyId order: Sun, Earth, Inter, Super.
-constexpr std::array<MarkerRow, 4> kMarkers{{
-    {Box::SunDisk, 1.0},
-    {Box::EarthDisk, 1.0},
-    {Box::InterDisk, 1.0},
-    {Box::SuperDisk, 1.5},
-}};
-
-constexpr std::array<OrbitRule, 4> kOrbits{
-    &sunOrbitCircles,
-    &earthOrbitCircles,
-    &interOrbitCircles,
-    &superOrbitCircles,
+// How the figures of one body differ.
+struct PlanBodyRow {
+    Box diskBox;
+    double dotScale; // dot radius in hundredths of planHeight
+    OrbitRule orbit;
+    Box orbitBox;
+    // The box of the line of sight kept in this body's slot. Every line is seen from the Earth;
+    // the Earth's own line points at the Sun and is kept in the Sun's slot, so the Earth's slot
+    // has none.
+    std::optional<Box> sightBox;
 };
 
-// Every line of sight is seen from the Earth; the Earth's own line points at the Sun and is
-// kept in the Sun's slot. The line to the Sun runs through the origin, so its end lies on the
-// side it runs to; a planet's end is the rim point on its line.
+// In BodyId order: Sun, Earth, Inter, Super.
+constexpr std::array<PlanBodyRow, 4> kBodies{{
+    {Box::SunDisk, 1.0, &sunOrbitCircles, Box::SunOrbit, Box::EarthSight},
+    {Box::EarthDisk, 1.0, &earthOrbitCircles, Box::EarthOrbit, std::nullopt},
+    {Box::InterDisk, 1.0, &interOrbitCircles, Box::InterOrbit, Box::InterSight},
+    {Box::SuperDisk, 1.5, &superOrbitCircles, Box::SuperOrbit, Box::SuperSight},
+}};
+
+// The line to the Sun runs through the origin, so its end lies on the side it runs to; a
+// planet's end is the rim point on its line.
 [[nodiscard]] constexpr SightSign signOf(BodyId target) {
     return target == BodyId::Sun ? SightSign::ByDirection : SightSign::NearerTheLine;
 }
@@ -194,35 +193,20 @@ void PlanView::drawPlanGrid() {
     m_surface.Line(-halfHeight, 0.0, halfHeight, 0.0, kYellow);
 }
 
+// Every figure is forgotten and the surface cleared after, so the order of the erases does not
+// show.
 void PlanView::clearPlanView() {
-    drawEarthPlan(false);
-    drawInterPlan(false);
-    drawSuperPlan(false);
-    drawSunPlan(false);
-
-    if (m_boxes.value(Box::EarthSight) == 1) {
-        drawEarthSight(false);
+    for (std::size_t index = 0; index < kBodies.size(); ++index) {
+        const auto id = static_cast<BodyId>(index);
+        const PlanBodyRow& row = kBodies[index];
+        drawPlan(id, false);
+        if (row.sightBox && m_boxes.value(*row.sightBox) == 1) {
+            drawSight(id, false);
+        }
+        if (m_boxes.value(row.orbitBox) == 1) {
+            drawOrbit(id, false);
+        }
     }
-    if (m_boxes.value(Box::InterSight) == 1) {
-        drawInterSight(false);
-    }
-    if (m_boxes.value(Box::SuperSight) == 1) {
-        drawSuperSight(false);
-    }
-
-    if (m_boxes.value(Box::EarthOrbit) == 1) {
-        drawEarthOrbit(false);
-    }
-    if (m_boxes.value(Box::SunOrbit) == 1) {
-        drawSunOrbit(false);
-    }
-    if (m_boxes.value(Box::InterOrbit) == 1) {
-        drawInterOrbit(false);
-    }
-    if (m_boxes.value(Box::SuperOrbit) == 1) {
-        drawSuperOrbit(false);
-    }
-
     m_surface.Cls();
 }
 
@@ -275,7 +259,7 @@ const SightLine& PlanView::sight(BodyId target) const {
 }
 
 void PlanView::drawPlan(BodyId id, bool show) {
-    const MarkerRow& row = kMarkers[indexOf(id)];
+    const PlanBodyRow& row = kBodies[indexOf(id)];
     const Body& body = bodyOf(m_state, id);
     PlanMarker& mark = m_markers[indexOf(id)];
 
@@ -303,7 +287,7 @@ void PlanView::drawPlan(BodyId id, bool show) {
 
 void PlanView::drawOrbit(BodyId id, bool show) {
     OrbitFigure& orbit = m_orbits[indexOf(id)];
-    const OrbitCircles circles = kOrbits[indexOf(id)](m_state, m_state.worldModel);
+    const OrbitCircles circles = kBodies[indexOf(id)].orbit(m_state, m_state.worldModel);
 
     m_surface.setDrawMode(DrawMode::Xor);
     m_surface.setDrawStyle(DrawStyle::Dotted);
