@@ -1,54 +1,103 @@
 #include "assets/pictures.hpp"
 
-#include <QSize>
+#include <QPixmap>
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <cstddef>
 
 namespace vantor {
 namespace {
 
-[[nodiscard]] QImage load(const char* name) {
-    const QImage image(QStringLiteral(":/pictures/") + QString::fromLatin1(name));
+constexpr std::array<int, 5> iconSizes{32, 48, 64, 128, 256};
+
+[[nodiscard]] QImage load(const QString& name) {
+    const QImage image(QStringLiteral(":/pictures/") + name);
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Every picture, decoded from its PNG once for the whole run: the first call decodes them all,
+// and a call from another thread meanwhile waits for it.
+struct Pictures {
+    QImage monthDial = load(QStringLiteral("monthdial.png"));
+    QImage plainDisc = load(QStringLiteral("plaindisc.png"));
+    QImage starField = load(QStringLiteral("starfield.png"));
+    std::array<QImage, 8> faces{
+        load(QStringLiteral("reset.png")),        load(QStringLiteral("stepback.png")),
+        load(QStringLiteral("runback.png")),      load(QStringLiteral("stop.png")),
+        load(QStringLiteral("runforward.png")),   load(QStringLiteral("stepforward.png")),
+        load(QStringLiteral("runback_grey.png")), load(QStringLiteral("runforward_grey.png"))};
+};
+
+// The icon's pictures, apart: the window needs them only once its first frame is shown.
+struct Icons {
+    std::array<QImage, iconSizes.size()> images = [] {
+        std::array<QImage, iconSizes.size()> loaded;
+        for (std::size_t index = 0; index < iconSizes.size(); ++index) {
+            loaded.at(index) =
+                QImage(QStringLiteral(":/pictures/icon%1.png").arg(iconSizes.at(index)));
+        }
+        return loaded;
+    }();
+};
+
+const Pictures& pictures() {
+    static const Pictures all;
+    return all;
+}
+
+const Icons& icons() {
+    static const Icons all;
+    return all;
+}
+
+// Where each face lies in Pictures::faces.
+[[nodiscard]] int faceIndex(Face face) {
+    switch (face) {
+    case Face::Reset:
+        return 0;
+    case Face::StepBack:
+        return 1;
+    case Face::RunBack:
+        return 2;
+    case Face::Stop:
+        return 3;
+    case Face::RunForward:
+        return 4;
+    case Face::StepForward:
+        return 5;
+    case Face::RunBackGrey:
+        return 6;
+    case Face::RunForwardGrey:
+        return 7;
+    case Face::None:
+        break;
+    }
+    return -1;
 }
 
 } // namespace
 
+void decodePictures() {
+    static_cast<void>(pictures());
+    static_cast<void>(icons());
+}
+
 QImage monthDial() {
-    return load("monthdial.png");
+    return pictures().monthDial;
 }
 
 QImage plainDisc() {
-    return load("plaindisc.png");
+    return pictures().plainDisc;
 }
 
 QImage starField() {
-    return load("starfield.png");
+    return pictures().starField;
 }
 
 QImage buttonFace(Face face) {
-    switch (face) {
-    case Face::Reset:
-        return load("reset.png");
-    case Face::StepBack:
-        return load("stepback.png");
-    case Face::RunBack:
-        return load("runback.png");
-    case Face::Stop:
-        return load("stop.png");
-    case Face::RunForward:
-        return load("runforward.png");
-    case Face::StepForward:
-        return load("stepforward.png");
-    case Face::RunBackGrey:
-        return load("runback_grey.png");
-    case Face::RunForwardGrey:
-        return load("runforward_grey.png");
-    case Face::None:
-        break;
-    }
-    return {};
+    const int index = faceIndex(face);
+    return index < 0 ? QImage() : pictures().faces.at(static_cast<std::size_t>(index));
 }
 
 Raster rasterOf(const QImage& image) {
@@ -71,10 +120,9 @@ QImage imageOf(const Raster& raster) {
 }
 
 QIcon appIcon() {
-    constexpr std::array<int, 5> sizes{32, 48, 64, 128, 256};
     QIcon icon;
-    for (const int size : sizes) {
-        icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
+    for (const QImage& image : icons().images) {
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

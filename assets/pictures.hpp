@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/face.hpp"
 #include "surface/raster.hpp"
+#include "window/face.hpp"
 
 #include <QIcon>
 #include <QImage>
@@ -10,6 +10,10 @@
 // vantor_assets. Every image comes back in QImage::Format_RGB32, ready to be a surface's
 // background or a button's face.
 namespace vantor {
+
+// Decodes every picture now, on whichever thread calls it first; the calls below then return
+// at once. Needs no QGuiApplication, so it can run while the application connects to the display.
+void decodePictures();
 
 // 223 x 224: the plan view's background, a black disc with the month names inside its rim.
 [[nodiscard]] QImage monthDial();

@@ -118,6 +118,11 @@ TEST_F(WindowTest, ClientAreaIsFixedBelowTheMenuBar) {
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
+TEST_F(WindowTest, CarriesTheProgramIconOnceShown) {
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window.windowIcon().isNull(); }));
+    EXPECT_TRUE(window.windowIcon().availableSizes().contains(QSize(256, 256)));
+}
+
 TEST_F(WindowTest, CaptionsAfterStartUp) {
     EXPECT_EQ(window.windowTitle(), "Vantor 2.00");
     EXPECT_EQ(labelText("tLab"),

@@ -1,4 +1,5 @@
 // Vantor's entry point: the main window over the form's logic.
+#include "assets/pictures.hpp"
 #include "window/qt/mainwindow.hpp"
 
 #include <QApplication>
@@ -10,9 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fontconfig/fontconfig.h>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -86,6 +89,14 @@ int main(int argc, char* argv[]) {
     }
     // A save beyond the file size limit must fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    // While the application connects to the display, a second thread reads the font
+    // configuration and decodes the pictures, work that the first text and the window need and
+    // that needs no display. The toolkit finds the configuration read; the window takes the
+    // pictures as they are decoded, waiting only for one not decoded yet.
+    std::thread prepare([] {
+        FcInit();
+        vantor::decodePictures();
+    });
     // Whole device pixels per logical pixel keep the pictures sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
@@ -98,5 +109,7 @@ int main(int argc, char* argv[]) {
     window.centreOnScreen();
     window.show();
     window.form().startUp();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    prepare.join();
+    return status;
 }

@@ -29,11 +29,15 @@
 #include <QWindow>
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <string>
+#include <utility>
 
 namespace vantor {
 
 namespace {
 
+constexpr std::size_t monthsInYear = 12;
 constexpr double windowFontPoints = 8.25;
 constexpr double dateFontPoints = 12.0;
 // The width of a blank menu title, in pixels.
@@ -126,7 +130,6 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(appIcon());
 
     setPalette(formColours());
     setFont(windowFont(true));
@@ -202,6 +205,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             centreBy(size().grownBy(frame));
         }
     }
+    // The icon is no part of the window's first frame: it is given once that frame is shown.
+    if (watched == m_client && event->type() == QEvent::Paint && !m_iconGiven) {
+        m_iconGiven = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(appIcon()); });
+    }
     if (watched == m_client && event->type() == QEvent::MouseMove) {
         m_form.controls().retroF.mouseMove();
         refreshSurfaces();
@@ -211,10 +219,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 Platform MainWindow::makePlatform() {
     Platform platform;
-    platform.monthName = [](unsigned month) {
-        return QLocale::system()
-            .standaloneMonthName(static_cast<int>(month), QLocale::LongFormat)
-            .toStdString();
+    // The desktop's month names, asked once: the date label is written at every tick.
+    std::array<std::string, monthsInYear> names;
+    const QLocale locale = QLocale::system();
+    for (std::size_t month = 1; month <= names.size(); ++month) {
+        names.at(month - 1) =
+            locale.standaloneMonthName(static_cast<int>(month), QLocale::LongFormat).toStdString();
+    }
+    platform.monthName = [names = std::move(names)](unsigned month) {
+        return month >= 1 && month <= names.size() ? names.at(month - 1) : std::string();
     };
     platform.message = [this](Platform::Icon icon, const std::string& title,
                               const std::string& text) { showMessage(icon, title, text, {}); };

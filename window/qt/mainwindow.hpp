@@ -60,6 +60,7 @@ private:
     void centreBy(QSize outer);
 
     bool m_centreWhenFramed = false;
+    bool m_iconGiven = false;
 
     RetroForm m_form;
     QWidget* m_client = nullptr;
