@@ -1,13 +1,10 @@
 #include "window/qt/checkboxwidget.hpp"
 
-#include "window/checkbox.hpp"
 #include "window/layout.hpp"
 #include "window/qt/flatcaption.hpp"
 #include "window/qt/zoom.hpp"
 
-#include <QMouseEvent>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <utility>
@@ -15,16 +12,12 @@
 namespace vantor {
 
 CheckBoxWidget::CheckBoxWidget(CheckBox& box, std::function<void()> afterAction, QWidget* parent)
-    : QCheckBox(QString::fromStdString(box.caption()), parent), m_box(box),
-      m_afterAction(std::move(afterAction)) {
-    setMouseTracking(true);
-    setAttribute(Qt::WA_NoMousePropagation);
-    showValue();
-    m_box.onChanged([this] { showValue(); });
+    : ModelButtonWidget(box, std::move(afterAction), parent) {
+    showModel();
     // Assistive tools toggle the box itself rather than clicking it; that too goes to the model
     // as a click. The box's own changes are made with its signals blocked.
     connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
-        if (checked != (m_box.value() != 0)) {
+        if (checked != shownChecked(model())) {
             nextCheckState();
         }
     });
@@ -58,28 +51,6 @@ void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
             box.adjusted(-1, -1, 1, 1).intersected(QRect(0, 0, width() / zoom, shownHeight));
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
-}
-
-bool CheckBoxWidget::hitButton(const QPoint& pos) const {
-    return rect().contains(pos);
-}
-
-void CheckBoxWidget::nextCheckState() {
-    m_box.click();
-    showValue();
-    m_afterAction();
-}
-
-void CheckBoxWidget::mouseMoveEvent(QMouseEvent* event) {
-    m_box.mouseMove();
-    m_afterAction();
-    QCheckBox::mouseMoveEvent(event);
-}
-
-void CheckBoxWidget::showValue() {
-    const QSignalBlocker blocker(this);
-    // Any value other than 0 is shown checked, as the actions read it.
-    setChecked(m_box.value() != 0);
 }
 
 } // namespace vantor

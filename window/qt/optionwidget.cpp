@@ -1,13 +1,10 @@
 #include "window/qt/optionwidget.hpp"
 
 #include "window/layout.hpp"
-#include "window/optionbutton.hpp"
 #include "window/qt/flatcaption.hpp"
 #include "window/qt/zoom.hpp"
 
-#include <QMouseEvent>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <utility>
 
 namespace vantor {
@@ -20,13 +17,11 @@ constexpr int dotSize = 4;
 } // namespace
 
 OptionWidget::OptionWidget(OptionButton& option, std::function<void()> afterAction, QWidget* parent)
-    : QRadioButton(QString::fromStdString(option.caption()), parent), m_option(option),
-      m_afterAction(std::move(afterAction)) {
+    : ModelButtonWidget(option, std::move(afterAction), parent) {
+    // The model keeps the group exclusive; the toolkit's own exclusivity would uncheck the
+    // neighbours before the model has chosen.
     setAutoExclusive(false);
-    setMouseTracking(true);
-    setAttribute(Qt::WA_NoMousePropagation);
-    showSelection();
-    m_option.onChanged([this] { showSelection(); });
+    showModel();
 }
 
 void OptionWidget::paintEvent(QPaintEvent* /*event*/) {
@@ -47,27 +42,6 @@ void OptionWidget::paintEvent(QPaintEvent* /*event*/) {
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintFlatCaption(painter, *this, optionMarkSize + markCaptionGap);
-}
-
-bool OptionWidget::hitButton(const QPoint& pos) const {
-    return rect().contains(pos);
-}
-
-void OptionWidget::nextCheckState() {
-    m_option.click();
-    showSelection();
-    m_afterAction();
-}
-
-void OptionWidget::mouseMoveEvent(QMouseEvent* event) {
-    m_option.mouseMove();
-    m_afterAction();
-    QRadioButton::mouseMoveEvent(event);
-}
-
-void OptionWidget::showSelection() {
-    const QSignalBlocker blocker(this);
-    setChecked(m_option.selected());
 }
 
 } // namespace vantor
