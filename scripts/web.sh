@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the browser edition: build/web/vantor.html, one self-contained page that runs offline
-# by double-click. Installs what is missing first (Debian's emscripten, and the woff2 packer).
+# by double-click. Installs what is missing first (Debian's emscripten, the woff2 packer, and the
+# system's Chromium with the pinned browser driver, which put the window's first frame into the
+# page).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +11,8 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+command -v chromium >/dev/null || missing+=(chromium)
+command -v npm >/dev/null || missing+=(npm)
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 if [ ${#missing[@]} -gt 0 ]; then
@@ -35,6 +39,9 @@ if [ ! -f "$fonts/VantorSans-Bold.woff2" ] || [ window/web/subsetfont.py -nt "$f
     done
     rm -rf "$fonts/deb"
 fi
+
+[ -d tests/web/node_modules/playwright-core ] ||
+    (cd tests/web && npm ci --no-audit --no-fund --ignore-scripts >/dev/null)
 
 # Debian's emscripten runs the machine's node; its own JavaScript modules live here.
 export NODE_PATH=/usr/share/nodejs

@@ -5,8 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/web.sh >/dev/null
-[ -d tests/web/node_modules/playwright-core ] ||
-    (cd tests/web && npm ci --no-audit --no-fund --ignore-scripts >/dev/null)
 [ -f build/release/build.ninja ] || cmake --preset release >/dev/null
 cmake --build --preset release --target vantor_replay >/dev/null
 node bench/web/webbench.mjs "$(pwd)/build/web/vantor.html" build/release/bin/vantor_replay \

@@ -41,6 +41,9 @@ await page.waitForSelector("#window[data-ready=true]");
 await page.evaluate(() => vantorPage.then((p) => p.stopClock()));
 const layout = await page.evaluate(() => vantorPage.then((p) => p.layout));
 const client = await page.locator("#client").boundingBox();
+const windowTop = (await page.locator("#window").boundingBox()).y;
+// The desktop's menu bar is 19 pixels high, its client area right below it.
+check(client.y - windowTop === 19, `the client area ${client.y - windowTop} pixels below the window's top, as on the desktop`);
 
 // A control's rectangle on the page, from the layout table alone.
 const places = new Map(layout.controls.map((c) => [c.name, c]));
@@ -178,6 +181,40 @@ const shown = await page.locator("#window").boundingBox();
 const rendering = await page.locator('[data-name="mercator"] canvas').evaluate((c) => getComputedStyle(c).imageRendering);
 check(shown.width === 2 * layout.width && rendering === "pixelated",
       `enlarged to ${shown.width / layout.width} times, pixelated`);
+
+// ----- the first frame: painted before the logic is ready, as the live window then shows it -------
+// The WebAssembly held back until the test lets it go: the page shows only its first frame.
+const heldPage = async () => {
+  const held = await context.newPage();
+  held.on("pageerror", (e) => errors.push(e.message));
+  await held.addInitScript(() => {
+    const compile = WebAssembly.compile;
+    const released = new Promise((resolve) => { window.releaseModule = resolve; });
+    WebAssembly.compile = (bytes) => released.then(() => compile.call(WebAssembly, bytes));
+  });
+  await held.goto("file://" + pagePath);
+  await held.waitForSelector("#window[data-painted-at]");
+  return held;
+};
+const held = await heldPage();
+const firstFrame = await held.screenshot();
+const box = rectOf("superChk");
+await held.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+await held.keyboard.press("F1");
+const readyBefore = await held.evaluate(() => typeof vantorPage === "object" && document.getElementById("window").dataset.ready);
+await held.evaluate(() => window.releaseModule());
+await held.waitForSelector("#window[data-ready=true]");
+const kept = await held.evaluate(() => [document.querySelector('[data-name="superChk"]').getAttribute("aria-checked"),
+                                        document.getElementById("message").open]);
+check(readyBefore === undefined && kept[0] === "true" && kept[1],
+      "a click and a key on the first frame act once the logic is ready");
+await held.close();
+const livePage = await context.newPage();
+await livePage.goto("file://" + pagePath);
+await livePage.waitForSelector("#window[data-ready=true]");
+await livePage.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+check(firstFrame.equals(await livePage.screenshot()), "the first frame is pixel for pixel the live window");
+await livePage.close();
 
 check(errors.length === 0, "no script errors" + (errors.length ? ": " + errors.join("; ") : ""));
 check(network.length === 0, "no network request" + (network.length ? ": " + network.join(", ") : ""));

@@ -33,7 +33,7 @@ def ascii_html(text):
 
 def main():
     parser = argparse.ArgumentParser()
-    for name in ("template", "style", "start", "binding", "module", "wasm", "catalogue", "fonts", "notice", "output"):
+    for name in ("template", "style", "first", "start", "binding", "module", "wasm", "catalogue", "fonts", "notice", "output"):
         parser.add_argument("--" + name, required=True)
     parser.add_argument("pictures", nargs="+")
     args = parser.parse_args()
@@ -53,6 +53,7 @@ def main():
         "@PICTURES@": inline_script(json.dumps(pictures), "pictures"),
         "@CATALOGUE@": inline_script(read(args.catalogue), args.catalogue),
         "@WASM@": base64.b64encode(read(args.wasm, "rb")).decode("ascii"),
+        "@FIRST@": inline_script(ascii_script(read(args.first)), args.first),
         "@START@": inline_script(ascii_script(read(args.start)), args.start),
         "@MODULE@": inline_script(ascii_script(read(args.module)), args.module),
         "@BINDING@": inline_script(ascii_script(read(args.binding)), args.binding),

@@ -45,7 +45,17 @@ std::string jsonText(std::string_view text) {
 }
 
 std::string field(std::string_view name, std::string_view json) {
-    return jsonText(name) + ":" + std::string(json);
+    std::string out = jsonText(name);
+    out += ':';
+    out += json;
+    return out;
+}
+
+// A further field of an object: the comma, then the field.
+std::string nextField(std::string_view name, std::string_view json) {
+    std::string out = ",";
+    out += field(name, json);
+    return out;
 }
 
 std::string boolean(bool value) {
@@ -156,7 +166,7 @@ void WebWindow::index() {
     const std::pair<PictureControl*, int> surfaces[] = {{&c.planView, 0}, {&c.mercator, 1}};
     for (const auto& surface : surfaces) {
         PictureControl* picture = surface.first;
-        const std::string details = "," + field("surface", std::to_string(surface.second)) +
+        const std::string details = nextField("surface", std::to_string(surface.second)) +
                                     (isBordered(picture->name()) ? ",\"bordered\":true" : "");
         m_entries[picture->name()] = {[picture] { picture->click(); },
                                       [picture] { picture->doubleClick(); }, picture, "surface",
@@ -167,7 +177,7 @@ void WebWindow::index() {
     for (OptionGroup* group : {&c.dtOpt, &c.modelOpt}) {
         for (int i = 0; i < group->size(); ++i) {
             OptionButton* option = &group->button(i);
-            std::string details = "," + field("caption", jsonText(option->caption()));
+            std::string details = nextField("caption", jsonText(option->caption()));
             if (group == &c.dtOpt) {
                 details += ",\"plain\":true";
             }
@@ -180,7 +190,7 @@ void WebWindow::index() {
     }
     for (CheckBox* box : c.checkBoxes()) {
         m_entries[box->name()] = {[box] { box->click(); }, none, box, "check",
-                                  "," + field("caption", jsonText(box->caption()))};
+                                  nextField("caption", jsonText(box->caption()))};
         watch(box->name(), [box] { return field("value", std::to_string(box->value())); });
         note(*box);
     }
@@ -206,11 +216,12 @@ void WebWindow::watch(const std::string& name, std::function<std::string()> stat
 }
 
 std::string WebWindow::layoutJson() {
-    std::string out = "{" + field("width", std::to_string(twipsToPixels(clientWidthTwips))) + "," +
-                      field("height", std::to_string(twipsToPixels(clientHeightTwips))) + "," +
-                      field("tick", std::to_string(tickMilliseconds)) + "," +
-                      field("windowName", jsonText("retroF")) + "," +
-                      field("userCatalogueCommand", jsonText("TloadEcMen")) + ",\"controls\":[";
+    std::string out = "{";
+    out += field("width", std::to_string(twipsToPixels(clientWidthTwips))) + "," +
+           field("height", std::to_string(twipsToPixels(clientHeightTwips))) + "," +
+           field("tick", std::to_string(tickMilliseconds)) + "," +
+           field("windowName", jsonText("retroF")) + "," +
+           field("userCatalogueCommand", jsonText("TloadEcMen")) + ",\"controls\":[";
     bool first = true;
     for (const ControlPlace& place : controlPlaces()) {
         const auto entry = m_entries.find(place.name);
@@ -229,19 +240,22 @@ std::string WebWindow::layoutJson() {
                field("height", std::to_string(pixels.height)) + entry->second.details;
         if (entry->second.kind == "check" || entry->second.kind == "option") {
             const int size = entry->second.kind == "check" ? checkMarkSize : optionMarkSize;
-            out += "," + field("markTop", std::to_string(markTop(pixels.height, size))) + "," +
+            out += nextField("markTop", std::to_string(markTop(pixels.height, size))) + "," +
                    field("markSize", std::to_string(size)) + "," +
                    field("captionLeft", std::to_string(size + markCaptionGap));
         }
         if (const AccessibleText* text = accessibleTextOf(place.name)) {
-            out += "," + field("accessibleName", jsonText(text->name)) + "," +
+            out += nextField("accessibleName", jsonText(text->name)) + "," +
                    field("description", jsonText(text->description));
         }
         out += "}";
     }
     out += "],\"tabOrder\":[";
     for (std::size_t i = 0; i < tabOrder.size(); ++i) {
-        out += (i == 0 ? "" : ",") + jsonText(tabOrder.at(i));
+        if (i != 0) {
+            out += ',';
+        }
+        out += jsonText(tabOrder.at(i));
     }
     out += "],\"menus\":[";
     first = true;
@@ -254,17 +268,28 @@ std::string WebWindow::layoutJson() {
         std::string separators;
         for (std::size_t i = 0; i < menu.items.size(); ++i) {
             const MenuItem& item = c.*menu.items[i];
-            out += (i == 0 ? "" : ",") + jsonText(item.name());
+            if (i != 0) {
+                out += ',';
+            }
+            out += jsonText(item.name());
             if (item.isSeparator()) {
-                separators += (separators.empty() ? "" : ",") + jsonText(item.name());
+                if (!separators.empty()) {
+                    separators += ',';
+                }
+                separators += jsonText(item.name());
             }
         }
-        out += "],\"separators\":[" + separators + "],\"descriptions\":{";
+        out += "],\"separators\":[";
+        out += separators;
+        out += "],\"descriptions\":{";
         bool firstText = true;
         for (MenuItem Controls::*entry : menu.items) {
             const MenuItem* item = &(c.*entry);
             if (const AccessibleText* text = accessibleTextOf(item->name())) {
-                out += (firstText ? "" : ",") + field(item->name(), jsonText(text->description));
+                if (!firstText) {
+                    out += ',';
+                }
+                out += field(item->name(), jsonText(text->description));
                 firstText = false;
             }
         }
@@ -284,8 +309,8 @@ std::string WebWindow::layoutJson() {
                    field("code", jsonText(browserKey(key))) + "," +
                    field("label", jsonText(keyLabel(key))) + "," +
                    field("chord", jsonText(chordText(key))) + "," +
-                   field("ctrl", boolean(key.ctrl)) + "," + field("shift", boolean(key.shift)) +
-                   "," + field("repeats", boolean(!command.oncePerPress)) + "}";
+                   field("ctrl", boolean(key.ctrl)) + nextField("shift", boolean(key.shift)) +
+                   nextField("repeats", boolean(!command.oncePerPress)) + "}";
         }
     }
     return out + "]}";

@@ -1,0 +1,91 @@
+// Run as soon as the window's first frame is read, before the WebAssembly and the rest of the
+// page: the page holds that frame as plain elements (made when the page was built, by the same
+// binding from the same logic), so the browser paints the whole window at once. The user's
+// clicks, keys and drops on it wait here until the window's logic has taken over, then go to it.
+"use strict";
+
+const vantorFirst = (() => {
+  // The whole window enlarged by whole factors where the browser window is larger.
+  const fit = (windowEl) => {
+    const factor = Math.max(1, Math.floor(Math.min(innerWidth / windowEl.offsetWidth,
+                                                   innerHeight / windowEl.offsetHeight)));
+    windowEl.style.transform = factor > 1 ? `scale(${factor})` : "";
+  };
+  // When the window is on the screen with its text in its own font and its pictures decoded:
+  // two frames after that, noted on the window for the benchmark.
+  const whenPainted = (windowEl) => {
+    const pictures = [...windowEl.querySelectorAll("img")].filter((img) => img.getAttribute("src"));
+    return Promise.all([document.fonts.ready, ...pictures.map((img) => img.decode().catch(() => {}))])
+      .then(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(() => {
+        windowEl.dataset.paintedAt = performance.now().toFixed(1);
+        resolve();
+      }))));
+  };
+
+  const first = document.getElementById("window");
+  // A page without the frame (while the page is being made): the window is simply put in.
+  if (!first) {
+    return { fit, whenPainted, painted: null, handOver: (windowEl) => document.body.prepend(windowEl) };
+  }
+
+  // The frame was made with the English month names; in another language the date takes the
+  // browser's name for its month before it is first shown, as the window's logic will.
+  const date = first.querySelector("[data-month]");
+  if (date && navigator.language !== first.dataset.language) {
+    const month = new Intl.DateTimeFormat(undefined, { month: "long" })
+      .format(new Date(2001, Number(date.dataset.month) - 1, 15));
+    date.firstChild.data = month + date.firstChild.data.slice(date.dataset.monthName.length);
+  }
+  fit(first);
+  addEventListener("resize", () => { if (first.isConnected) fit(first); });
+
+  // Until the logic takes over, a click, double-click, key or dropped file is kept, not acted on.
+  const waiting = [];
+  let live = false;
+  const nameOf = (target) => {
+    const el = target instanceof Element ? target.closest("[data-name], [id]") : null;
+    return el ? (el.dataset.name !== undefined ? { name: el.dataset.name } : { id: el.id }) : {};
+  };
+  const keep = (e) => {
+    if (live || !first.contains(e.target) && e.type !== "keydown") return;
+    e.preventDefault();
+    e.stopImmediatePropagation();
+    if (e.type === "dragover") return;
+    const kept = { type: e.type, ...nameOf(e.target), focus: nameOf(document.activeElement) };
+    if (e.type === "drop") kept.file = e.dataTransfer.files[0];
+    else if (e.type === "keydown") {
+      for (const k of ["key", "code", "ctrlKey", "shiftKey", "altKey", "metaKey", "repeat"]) kept[k] = e[k];
+    } else kept.detail = e.detail;
+    waiting.push(kept);
+  };
+  for (const type of ["click", "dblclick", "keydown", "dragover", "drop"]) addEventListener(type, keep, true);
+
+  // The live window takes the frame's place, and the focus where the frame had it; what the user
+  // did meanwhile is then done on it, in order.
+  const handOver = (windowEl) => {
+    const find = (k) => (k.name !== undefined ? windowEl.querySelector(`[data-name="${CSS.escape(k.name)}"]`)
+                                              : k.id ? document.getElementById(k.id) : null);
+    const focused = first.contains(document.activeElement) ? nameOf(document.activeElement) : null;
+    first.replaceWith(windowEl);
+    windowEl.dataset.paintedAt = first.dataset.paintedAt;
+    live = true;
+    if (focused) find(focused)?.focus();
+    for (const k of waiting) {
+      const focus = find(k.focus);
+      if (focus && document.activeElement !== focus) focus.focus();
+      const target = find(k) ?? (k.type === "keydown" ? document.activeElement : windowEl);
+      if (k.type === "keydown") {
+        const { type, name, id, focus: _, ...init } = k;
+        target.dispatchEvent(new KeyboardEvent(type, { ...init, bubbles: true, cancelable: true }));
+      } else if (k.type === "drop") {
+        const transfer = new DataTransfer();
+        if (k.file) transfer.items.add(k.file);
+        target.dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true, cancelable: true }));
+      } else {
+        target.dispatchEvent(new MouseEvent(k.type, { detail: k.detail, bubbles: true, cancelable: true }));
+      }
+    }
+    waiting.length = 0;
+  };
+  return { fit, whenPainted, painted: whenPainted(first), handOver };
+})();
