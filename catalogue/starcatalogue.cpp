@@ -286,4 +286,19 @@ std::variant<CatalogueReport, CatalogueError> loadStarFile(const std::filesystem
     return report;
 }
 
+std::variant<CatalogueReport, CatalogueError> KeptCatalogue::load(std::vector<Star>& stars) {
+    const std::size_t capacity = std::min(stars.size(), static_cast<std::size_t>(kStarTableSize));
+    if (m_report && capacity == m_capacity) {
+        std::copy(m_records.begin(), m_records.end(), stars.begin());
+        return *m_report;
+    }
+    auto loaded = loadStarFile(m_path, stars);
+    if (const auto* report = std::get_if<CatalogueReport>(&loaded)) {
+        m_records.assign(stars.begin(), stars.begin() + report->stored);
+        m_report = *report;
+        m_capacity = capacity;
+    }
+    return loaded;
+}
+
 } // namespace vantor

@@ -31,6 +31,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -73,5 +74,25 @@ inline constexpr std::uintmax_t kMaxCatalogueBytes = std::uintmax_t{64} * 1024 *
 // returns a message naming it and the reason, and leaves stars unchanged.
 [[nodiscard]] std::variant<CatalogueReport, CatalogueError>
 loadStarFile(const std::filesystem::path& path, std::vector<Star>& stars);
+
+// A catalogue file read on its first load and kept: each later load copies the kept records
+// into the table instead of reading and parsing the file again, with the same report. Meant for
+// the shipped catalogue, which is installed with the program and not edited while it runs. A
+// read that fails is not kept, so the next load tries the file again.
+class KeptCatalogue {
+public:
+    explicit KeptCatalogue(std::filesystem::path path) : m_path(std::move(path)) {}
+
+    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
+
+    // What loadStarFile(path(), stars) gives, the file read only the first time.
+    [[nodiscard]] std::variant<CatalogueReport, CatalogueError> load(std::vector<Star>& stars);
+
+private:
+    std::filesystem::path m_path;
+    std::optional<CatalogueReport> m_report;
+    std::vector<Star> m_records; // the records the report stored, from index 0
+    std::size_t m_capacity{};    // how many records the table they were read into could hold
+};
 
 } // namespace vantor

@@ -62,14 +62,28 @@ bool putResting(void* block) {
         return false;
     }
     const Lock lock;
+    Slot* free = nullptr;
     for (Slot& slot : slots) {
         if (slot.shelf == Shelf::Empty) {
-            ASAN_POISON_MEMORY_REGION(block, size);
-            slot = {block, size, Shelf::Resting};
-            return true;
+            free = &slot;
+            break;
+        }
+        if (slot.shelf == Shelf::Ready && free == nullptr) {
+            free = &slot;
         }
     }
-    return false;
+    if (free == nullptr) {
+        return false;
+    }
+    // A ready block that no request has taken (the size of a saved file's bytes, say) makes way
+    // for the one freed now, so that stale sizes cannot fill the shelf.
+    if (free->shelf == Shelf::Ready) {
+        ASAN_UNPOISON_MEMORY_REGION(free->block, free->size);
+        std::free(free->block);
+    }
+    ASAN_POISON_MEMORY_REGION(block, size);
+    *free = {block, size, Shelf::Resting};
+    return true;
 }
 
 void* allocate(std::size_t size) noexcept {

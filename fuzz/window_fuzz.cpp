@@ -14,7 +14,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <memory>
 #include <regex>
 #include <string>
 #include <unistd.h>
@@ -88,13 +90,20 @@ void runSequence(const std::uint8_t* data, std::size_t size) {
     static const vantor::Raster planBackground = vantor::rasterOf(vantor::monthDial());
     static const vantor::Raster skyBackground = vantor::rasterOf(vantor::starField());
     vantor::RetroForm form(platform, planBackground, skyBackground);
-    form.setShippedCatalogue(VANTOR_DATA_DIR "/vantor.csv");
+    // The shipped catalogue is read once per process, as a program reads it once per session.
+    static const auto shipped =
+        std::make_shared<vantor::KeptCatalogue>(VANTOR_DATA_DIR "/vantor.csv");
+    form.setShippedCatalogue(shipped);
     form.startUp();
     vantor::Controls& c = form.controls();
 
     const auto boxes = c.checkBoxes();
     const std::array<vantor::PictureControl*, 6> clock{&c.t0But,   &c.BstepBut, &c.BrunBut,
                                                        &c.stopBut, &c.FrunBut,  &c.FstepBut};
+    const std::array<std::function<void()>, 5> doubleClicked{
+        [&c] { c.mercator.doubleClick(); }, [&c] { c.Frame2.doubleClick(); },
+        [&c] { c.planFrm.doubleClick(); }, [&c] { c.planBlock.doubleClick(); },
+        [&c] { c.planView.doubleClick(); }};
     const std::array<vantor::MenuItem*, 7> menus{&c.TloadEqMen,  &c.TloadEcMen, &c.TclrPlanMen,
                                                  &c.TclrMercMen, &c.TsaveP,     &c.TsaveMerc,
                                                  &c.HaboutMen};
@@ -120,26 +129,9 @@ void runSequence(const std::uint8_t* data, std::size_t size) {
         case 3:
             clock[in.ConsumeIntegralInRange<std::size_t>(0, clock.size() - 1)]->click();
             break;
-        case 4: {
-            switch (in.ConsumeIntegralInRange<int>(0, 4)) {
-            case 0:
-                c.mercator.doubleClick();
-                break;
-            case 1:
-                c.Frame2.doubleClick();
-                break;
-            case 2:
-                c.planFrm.doubleClick();
-                break;
-            case 3:
-                c.planBlock.doubleClick();
-                break;
-            default:
-                c.planView.doubleClick();
-                break;
-            }
+        case 4:
+            doubleClicked[in.ConsumeIntegralInRange<std::size_t>(0, doubleClicked.size() - 1)]();
             break;
-        }
         case 5: {
             const std::size_t which = in.ConsumeIntegralInRange<std::size_t>(0, menus.size() - 1);
             starsShown = starsShown || which <= 1;

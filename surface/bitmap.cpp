@@ -11,14 +11,12 @@ constexpr std::size_t kInfoHeader = 40;
 // 96 dots per inch.
 constexpr std::uint32_t kDotsPerMetre = 3780;
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xFFu));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFFu));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, value & 0xFFFFu);
-    put16(out, value >> 16);
+// Writes a little-endian value of `bytes` bytes at `at` and returns the position after it.
+std::uint8_t* put(std::uint8_t* at, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        *at++ = static_cast<std::uint8_t>((value >> (8 * i)) & 0xFFu);
+    }
+    return at;
 }
 
 } // namespace
@@ -33,34 +31,36 @@ std::vector<std::uint8_t> encodeBitmap(const Raster& raster) {
     const std::size_t pixelBytes = rowBytes * height;
     const std::size_t offset = kFileHeader + kInfoHeader;
 
-    std::vector<std::uint8_t> out;
-    out.reserve(offset + pixelBytes);
-    out.push_back('B');
-    out.push_back('M');
-    put32(out, static_cast<std::uint32_t>(offset + pixelBytes));
-    put32(out, 0);
-    put32(out, static_cast<std::uint32_t>(offset));
+    // Filled in place; the zeros left are the rows' padding.
+    std::vector<std::uint8_t> out(offset + pixelBytes);
+    std::uint8_t* at = out.data();
+    *at++ = 'B';
+    *at++ = 'M';
+    at = put(at, static_cast<std::uint32_t>(offset + pixelBytes), 4);
+    at = put(at, 0, 4);
+    at = put(at, static_cast<std::uint32_t>(offset), 4);
 
-    put32(out, kInfoHeader);
-    put32(out, static_cast<std::uint32_t>(width));
-    put32(out, static_cast<std::uint32_t>(height)); // positive: bottom row first
-    put16(out, 1);                                  // planes
-    put16(out, 24);                                 // bits per pixel
-    put32(out, 0);                                  // no compression
-    put32(out, static_cast<std::uint32_t>(pixelBytes));
-    put32(out, kDotsPerMetre);
-    put32(out, kDotsPerMetre);
-    put32(out, 0); // colours used
-    put32(out, 0); // important colours
+    at = put(at, kInfoHeader, 4);
+    at = put(at, static_cast<std::uint32_t>(width), 4);
+    at = put(at, static_cast<std::uint32_t>(height), 4); // positive: bottom row first
+    at = put(at, 1, 2);                                  // planes
+    at = put(at, 24, 2);                                 // bits per pixel
+    at = put(at, 0, 4);                                  // no compression
+    at = put(at, static_cast<std::uint32_t>(pixelBytes), 4);
+    at = put(at, kDotsPerMetre, 4);
+    at = put(at, kDotsPerMetre, 4);
+    at = put(at, 0, 4); // colours used
+    at = put(at, 0, 4); // important colours
 
     for (std::size_t y = height; y-- > 0;) {
         const Pixel* row = raster.row(static_cast<int>(y));
-        for (std::size_t x = 0; x < width; ++x) {
-            out.push_back(static_cast<std::uint8_t>(row[x] & 0xFFu));
-            out.push_back(static_cast<std::uint8_t>((row[x] >> 8) & 0xFFu));
-            out.push_back(static_cast<std::uint8_t>((row[x] >> 16) & 0xFFu));
+        std::uint8_t* pixel = at;
+        for (std::size_t x = 0; x < width; ++x, pixel += 3) {
+            pixel[0] = static_cast<std::uint8_t>(row[x] & 0xFFu);
+            pixel[1] = static_cast<std::uint8_t>((row[x] >> 8) & 0xFFu);
+            pixel[2] = static_cast<std::uint8_t>((row[x] >> 16) & 0xFFu);
         }
-        out.resize(out.size() + rowBytes - width * 3, 0);
+        at += rowBytes;
     }
     return out;
 }

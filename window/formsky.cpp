@@ -31,16 +31,16 @@ void RetroForm::toggleSkyView() {
 }
 
 void RetroForm::loadAndPlotStars(bool ecliptic) {
-    std::filesystem::path path = "vantor.csv";
+    const std::filesystem::path own = "vantor.csv";
     std::error_code error;
     // A name that is there but cannot be opened (a dangling link, a link loop) gets the reader's
     // message rather than the shipped catalogue in its place.
-    const bool here = std::filesystem::exists(std::filesystem::symlink_status(path, error));
-    if (!here && !m_shippedCatalogue.empty() &&
-        std::filesystem::exists(m_shippedCatalogue, error)) {
-        path = m_shippedCatalogue;
-    }
-    const auto loaded = loadStarFile(path, m_state.stars);
+    const bool here = std::filesystem::exists(std::filesystem::symlink_status(own, error));
+    const bool shipped = !here && m_shippedCatalogue && !m_shippedCatalogue->path().empty() &&
+                         std::filesystem::exists(m_shippedCatalogue->path(), error);
+    const std::filesystem::path& path = shipped ? m_shippedCatalogue->path() : own;
+    const auto loaded =
+        shipped ? m_shippedCatalogue->load(m_state.stars) : loadStarFile(own, m_state.stars);
     if (const auto* failure = std::get_if<CatalogueError>(&loaded)) {
         message(Platform::Icon::Warning, "Vantor", failure->message);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/starcatalogue.hpp"
 #include "core/bodyid.hpp"
 #include "core/simstate.hpp"
 #include "planview/planview.hpp"
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace vantor {
@@ -40,8 +42,14 @@ public:
     // One tick of the clock's timer.
     void timerTick();
 
-    // Where the catalogue commands look when the current folder holds no "vantor.csv".
-    void setShippedCatalogue(std::filesystem::path path) { m_shippedCatalogue = std::move(path); }
+    // Where the catalogue commands look when the current folder holds no "vantor.csv". The
+    // shipped catalogue is read on its first load and kept; forms may share one.
+    void setShippedCatalogue(std::filesystem::path path) {
+        m_shippedCatalogue = std::make_shared<KeptCatalogue>(std::move(path));
+    }
+    void setShippedCatalogue(std::shared_ptr<KeptCatalogue> catalogue) {
+        m_shippedCatalogue = std::move(catalogue);
+    }
 
     [[nodiscard]] Controls& controls() { return m_controls; }
     [[nodiscard]] const SimState& state() const { return m_state; }
@@ -97,7 +105,7 @@ private:
     Surface m_skySurface;
     PlanView m_plan{m_state, m_boxes, m_planSurface};
     SkyView m_sky{m_state, m_boxes, m_skySurface};
-    std::filesystem::path m_shippedCatalogue;
+    std::shared_ptr<KeptCatalogue> m_shippedCatalogue;
 };
 
 } // namespace vantor

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace vantor {
@@ -364,6 +365,33 @@ TEST_F(LoadFile, ReadsAFileIntoTheTable) {
     EXPECT_EQ(table.size(), static_cast<std::size_t>(kStarTableSize));
     EXPECT_EQ(table[1].name, "A");
     EXPECT_EQ(table[2].name, "old 2");
+}
+
+// The kept catalogue gives what reading the file gives, over a table that held other records,
+// also once the file is gone: its records come from memory after the first load. A failed read
+// is not kept.
+TEST_F(LoadFile, AKeptCatalogueLoadsAsReadingTheFileDoes) {
+    const std::filesystem::path path = dir_ / "vantor.csv";
+    KeptCatalogue kept(path);
+    std::vector<Star> table = markedTable();
+    ASSERT_TRUE(std::holds_alternative<CatalogueError>(kept.load(table)));
+    std::ofstream(path, std::ios::binary) << kHeader << starLine(1) << "B,1\n" << starLine(2);
+    std::vector<Star> read = markedTable();
+    const auto expected = std::get<CatalogueReport>(loadStarFile(path, read));
+    const auto same = [](const Star& a, const Star& b) {
+        return std::tie(a.name, a.eclLon, a.eclLat, a.ra, a.dec, a.mag, a.note) ==
+               std::tie(b.name, b.eclLon, b.eclLat, b.ra, b.dec, b.mag, b.note);
+    };
+    for (int load = 0; load < 2; ++load) {
+        table = markedTable();
+        const auto result = kept.load(table);
+        ASSERT_TRUE(std::holds_alternative<CatalogueReport>(result)) << load;
+        const auto& report = std::get<CatalogueReport>(result);
+        EXPECT_EQ(std::tie(report.stored, report.leftOutMalformed, report.firstLeftOut),
+                  std::tie(expected.stored, expected.leftOutMalformed, expected.firstLeftOut));
+        EXPECT_TRUE(std::equal(table.begin(), table.end(), read.begin(), read.end(), same));
+        std::filesystem::remove(path);
+    }
 }
 
 TEST(ShippedCatalogue, LoadsWholeWithPlausibleStars) {
