@@ -6,6 +6,7 @@
 #include "planview/planview.hpp"
 #include "surface/surface.hpp"
 #include "tests/core/startedstate.hpp"
+#include "tests/surface/patterned.hpp"
 #include "window/controlboxes.hpp"
 #include "window/retroform.hpp"
 
@@ -35,19 +36,9 @@ struct TestBoxes final : DisplayBoxes {
     int& operator[](Box box) { return values[static_cast<std::size_t>(box)]; }
 };
 
-// A background every pixel of which differs from its neighbours, so that a figure erased at the
-// wrong place or drawn twice shows.
+// The plan view's background: 223 x 224, patterned.
 [[nodiscard]] inline Raster patternBackground() {
-    Raster image(223, 224);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const auto red = static_cast<Pixel>((x * 37) & 0xFF);
-            const auto green = static_cast<Pixel>((y * 59) & 0xFF);
-            const auto blue = static_cast<Pixel>(((x + y) * 13) & 0xFF);
-            image.setPixel(x, y, 0xFF000000u | red << 16 | green << 8 | blue);
-        }
-    }
-    return image;
+    return test::patternedRaster(223, 224);
 }
 
 // What the tests read off a plan surface: pixel positions of plan points and the figures'

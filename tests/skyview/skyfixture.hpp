@@ -8,6 +8,7 @@
 #include "skyview/skyview.hpp"
 #include "surface/surface.hpp"
 #include "tests/core/startedstate.hpp"
+#include "tests/surface/patterned.hpp"
 
 #include <algorithm>
 #include <array>
@@ -61,21 +62,6 @@ private:
     int m_right{-(1 << 30)};
     int m_bottom{-(1 << 30)};
 };
-
-// 471 x 159 like the window's star field, every pixel different from its neighbours, so that a
-// figure erased at the wrong place or drawn twice shows.
-[[nodiscard]] inline Raster patternSky() {
-    Raster image(471, 159);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const auto red = static_cast<Pixel>((x * 29) & 0xFF);
-            const auto green = static_cast<Pixel>((y * 53) & 0xFF);
-            const auto blue = static_cast<Pixel>(((x + y) * 11) & 0xFF);
-            image.setPixel(x, y, 0xFF000000u | red << 16 | green << 8 | blue);
-        }
-    }
-    return image;
-}
 
 class SkyTest : public ::testing::Test {
 protected:
@@ -136,7 +122,8 @@ protected:
 
     SimState state = startedState();
     PlainBoxes boxes;
-    Raster background = patternSky();
+    // 471 x 159 like the window's star field.
+    Raster background = patternedRaster(471, 159);
     Surface surface{background};
     SkyView view{state, boxes, surface};
     Raster base; // the background with the grid
