@@ -32,16 +32,22 @@ try {
     copy.style.removeProperty("transform");
     for (const key of ["ready", "liveAt", "paintedAt"]) delete copy.dataset[key];
     copy.dataset.language = navigator.language;
-    // Each view as a picture of the pixels its canvas holds.
-    const canvases = live.querySelectorAll("canvas");
-    copy.querySelectorAll("canvas").forEach((canvas, i) => {
+    copy.dataset.width = live.offsetWidth;
+    copy.dataset.height = live.offsetHeight;
+    // Each view as a picture of the pixels the logic shows in its canvas.
+    for (const view of copy.querySelectorAll(".surface")) {
+      const canvas = view.querySelector("canvas");
+      const surface = p.layout.controls.find((c) => c.name === view.dataset.name).surface;
+      const plain = document.createElement("canvas");
+      plain.width = canvas.width;
+      plain.height = canvas.height;
+      plain.getContext("2d").putImageData(new ImageData(new Uint8ClampedArray(p.win.pixels(surface)),
+                                                        canvas.width, canvas.height), 0, 0);
       const img = document.createElement("img");
       for (const { name, value } of canvas.attributes) img.setAttribute(name, value);
-      img.width = canvas.width;
-      img.height = canvas.height;
-      img.src = canvases[i].toDataURL("image/png");
+      img.src = plain.toDataURL("image/png");
       canvas.replaceWith(img);
-    });
+    }
     // Where the date's month name starts, for a reader whose language names it otherwise.
     const date = copy.querySelector(".label.date");
     const english = new Intl.DateTimeFormat("en-US", { month: "long" });

@@ -5,10 +5,14 @@
 "use strict";
 
 const vantorFirst = (() => {
-  // The whole window enlarged by whole factors where the browser window is larger.
+  // The two faces of the font, decoded now rather than when the window is first laid out.
+  for (const face of ['700 11px "Vantor Sans"', '400 12px "Vantor Sans"']) document.fonts.load(face);
+  // The whole window enlarged by whole factors where the browser window is larger; the first
+  // frame knows its size, so the page is not laid out for it before its font is ready.
   const fit = (windowEl) => {
-    const factor = Math.max(1, Math.floor(Math.min(innerWidth / windowEl.offsetWidth,
-                                                   innerHeight / windowEl.offsetHeight)));
+    const width = Number(windowEl.dataset.width) || windowEl.offsetWidth;
+    const height = Number(windowEl.dataset.height) || windowEl.offsetHeight;
+    const factor = Math.max(1, Math.floor(Math.min(innerWidth / width, innerHeight / height)));
     windowEl.style.transform = factor > 1 ? `scale(${factor})` : "";
   };
   // When the window is on the screen with its text in its own font and its pictures decoded:
@@ -68,6 +72,8 @@ const vantorFirst = (() => {
     const focused = first.contains(document.activeElement) ? nameOf(document.activeElement) : null;
     first.replaceWith(windowEl);
     windowEl.dataset.paintedAt = first.dataset.paintedAt;
+    windowEl.dataset.width = first.dataset.width;
+    windowEl.dataset.height = first.dataset.height;
     live = true;
     if (focused) find(focused)?.focus();
     for (const k of waiting) {

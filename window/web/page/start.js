@@ -1,5 +1,5 @@
 // Started as soon as the page's data is read, before the rest of the page: the WebAssembly
-// compiles, and the two background pictures and the font decode, while the rest is read.
+// compiles, and the two background pictures decode, while the rest is read.
 "use strict";
 
 const vantorStart = (() => {
@@ -23,8 +23,6 @@ const vantorStart = (() => {
     context.drawImage(bitmap, 0, 0);
     return context.getImageData(0, 0, bitmap.width, bitmap.height);
   };
-  // The two faces of the font, decoded now rather than when the window is first laid out.
-  for (const face of ['700 11px "Vantor Sans"', '400 12px "Vantor Sans"']) document.fonts.load(face);
   return {
     pictures,
     module: WebAssembly.compile(bytesOf(document.getElementById("wasm").textContent)),
