@@ -155,12 +155,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    std::vector<vantor::Star> again = markedTable();
-    const vantor::CatalogueReport reread =
-        vantor::readStarCatalogue(rewritten(table, report.stored), again);
-    check(reread.stored == report.stored && reread.leftOutMalformed == 0);
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        check(sameRecord(table[i], again[i]));
+    // Re-written and read back whenever a star is stored: the header then goes with it, so a
+    // table of the header alone would check nothing that the others do not.
+    if (report.stored > 1) {
+        std::vector<vantor::Star> again = markedTable();
+        const vantor::CatalogueReport reread =
+            vantor::readStarCatalogue(rewritten(table, report.stored), again);
+        check(reread.stored == report.stored && reread.leftOutMalformed == 0);
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            check(sameRecord(table[i], again[i]));
+        }
     }
 
     if (size <= 64) {
