@@ -58,12 +58,14 @@ try {
         date.dataset.monthName = name;
       }
     }
-    return copy.outerHTML;
+    return { html: copy.outerHTML, title: document.title };
   }));
   if (errors.length) throw new Error(errors.join("; "));
   // The page stays ASCII alone, which the browser reads fastest.
-  const ascii = frame.replace(/[^\x00-\x7f]/g, (c) => `&#${c.codePointAt(0)};`);
-  writeFileSync(output + ".part", text.replace(marker, ascii));
+  const ascii = (html) => html.replace(/[^\x00-\x7f]/g, (c) => `&#${c.codePointAt(0)};`);
+  const escaped = (title) => ascii(title.replace(/&/g, "&amp;").replace(/</g, "&lt;"));
+  writeFileSync(output + ".part", text.replace(marker, () => ascii(frame.html))
+    .replace(/<title>[^<]*<\/title>/, () => `<title>${escaped(frame.title)}</title>`));
   renameSync(output + ".part", output);
 } finally {
   await browser.close();
