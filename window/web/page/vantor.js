@@ -12,7 +12,11 @@ const vantorPage = (async () => {
 
   performance.mark("vantor:script");
   // The window's first frame is painted before the logic starts; the WebAssembly compiles meanwhile.
+  // The module's script is only read then, so that reading it does not hold up that frame.
   await vantorFirst.painted;
+  const glue = document.createElement("script");
+  glue.textContent = document.getElementById("module").textContent;
+  document.head.appendChild(glue);
   // The module compiled while the page was read; here it is only instantiated.
   const instantiateWasm = (imports, receive) => {
     vantorStart.module.then((module) => WebAssembly.instantiate(module, imports)).then((instance) => receive(instance));
