@@ -211,6 +211,14 @@ const kept = await held.evaluate(() => [document.querySelector('[data-name="supe
 check(readyBefore === undefined && kept[0] === "true" && kept[1],
       "a click and a key on the first frame act once the logic is ready");
 await held.close();
+// A browser that cannot run the WebAssembly says so instead of showing a window that never answers.
+const unable = await german.newPage();
+await unable.addInitScript(() => { WebAssembly.compile = () => Promise.reject(new Error("no WebAssembly here")); });
+await unable.goto("file://" + pagePath);
+await unable.waitForSelector("#ended", { state: "visible", timeout: 5000 }).catch(() => {});
+check(/cannot run/.test(await unable.locator("#ended").textContent()) && !(await unable.locator("#window").count()),
+      "a browser that cannot run the logic gets a message in place of the window");
+await unable.close();
 const livePage = await german.newPage();
 await livePage.goto("file://" + pagePath);
 await livePage.waitForSelector("#window[data-ready=true]");

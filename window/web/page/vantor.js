@@ -17,13 +17,17 @@ const vantorPage = (async () => {
   const glue = document.createElement("script");
   glue.textContent = document.getElementById("module").textContent;
   document.head.appendChild(glue);
-  // The module compiled while the page was read; here it is only instantiated.
+  // The module compiled while the page was read; here it is only instantiated. A browser that
+  // cannot compile or instantiate it ends the page with a message (below), rather than leave
+  // the first frame standing as if it would answer.
+  let notRunning;
+  const failed = new Promise((_, reject) => { notRunning = reject; });
   const instantiateWasm = (imports, receive) => {
-    vantorStart.module.then((module) => WebAssembly.instantiate(module, imports)).then((instance) => receive(instance));
+    vantorStart.module.then((module) => WebAssembly.instantiate(module, imports)).then(receive, notRunning);
     return {};
   };
   const [Module, planPicture, skyPicture] = await Promise.all([
-    createVantor({ instantiateWasm }), vantorStart.planPicture, vantorStart.skyPicture]);
+    Promise.race([createVantor({ instantiateWasm }), failed]), vantorStart.planPicture, vantorStart.skyPicture]);
   performance.mark("vantor:module");
   Module.FS.mkdir("/shipped");
   // As bytes: the browser's own encoder is many times faster than the module's, which goes
@@ -384,3 +388,10 @@ const vantorPage = (async () => {
            stopClock: () => clearInterval(timer),
            startClock: () => { clearInterval(timer); timer = setInterval(tick, layout.tick); } };
 })();
+vantorPage.catch((error) => {
+  const ended = document.getElementById("ended");
+  ended.textContent = "Vantor cannot run in this browser (" + error.message + "). It needs Chrome or Edge 91, " +
+    "Firefox 89, Safari 16.4 or later.";
+  ended.style.display = "flex";
+  document.getElementById("window")?.remove();
+});
