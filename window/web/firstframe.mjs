@@ -33,6 +33,7 @@ try {
     for (const key of ["ready", "liveAt", "paintedAt"]) delete copy.dataset[key];
     copy.dataset.language = navigator.language;
     copy.dataset.width = live.offsetWidth;
+    copy.dataset.keys = JSON.stringify(p.layout.keys.map((k) => [k.code, k.ctrl, k.shift]));
     copy.dataset.height = live.offsetHeight;
     // Each view as a picture of the pixels the logic shows in its canvas.
     for (const view of copy.querySelectorAll(".surface")) {

@@ -45,6 +45,7 @@ const vantorFirst = (() => {
 
   // Until the logic takes over, a click, double-click, key or dropped file is kept, not acted on.
   const waiting = [];
+  const windowKeys = JSON.parse(first.dataset.keys);
   let live = false;
   const nameOf = (target) => {
     const el = target instanceof Element ? target.closest("[data-name], [id]") : null;
@@ -52,8 +53,13 @@ const vantorFirst = (() => {
   };
   const keep = (e) => {
     if (live || !first.contains(e.target) && e.type !== "keydown") return;
-    e.preventDefault();
     e.stopImmediatePropagation();
+    // A dropped file is the page's to read, not the browser's to open, and the window's keys are
+    // the window's; the browser's other keys (Tab, reloading) keep working.
+    if (e.type !== "keydown" || windowKeys.some(([code, ctrl, shift]) => code === e.code && ctrl === e.ctrlKey &&
+                                                shift === e.shiftKey && !e.altKey && !e.metaKey)) {
+      e.preventDefault();
+    }
     if (e.type === "dragover") return;
     const kept = { type: e.type, ...nameOf(e.target), focus: nameOf(document.activeElement) };
     if (e.type === "drop") kept.file = e.dataTransfer.files[0];
