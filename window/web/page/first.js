@@ -5,8 +5,6 @@
 "use strict";
 
 const vantorFirst = (() => {
-  // The two faces of the font, decoded now rather than when the window is first laid out.
-  for (const face of ['700 11px "Vantor Sans"', '400 12px "Vantor Sans"']) document.fonts.load(face);
   // The whole window enlarged by whole factors where the browser window is larger; the first
   // frame knows its size, so the page is not laid out for it before its font is ready.
   const fit = (windowEl) => {
