@@ -1,5 +1,5 @@
-// Started as soon as the page's data is read, before the rest of the page: the WebAssembly
-// compiles, and the two background pictures decode, while the rest is read.
+// The WebAssembly's compiling and the two background pictures' decoding, started as soon as the
+// window's first frame is painted, while the rest of the page is read.
 "use strict";
 
 const vantorStart = (() => {
@@ -23,10 +23,12 @@ const vantorStart = (() => {
     context.drawImage(bitmap, 0, 0);
     return context.getImageData(0, 0, bitmap.width, bitmap.height);
   };
+  // Once the window's first frame is painted, so that none of this holds it up.
+  const painted = Promise.resolve(vantorFirst.painted);
   return {
     pictures,
-    module: WebAssembly.compile(bytesOf(document.getElementById("wasm").textContent)),
-    planPicture: decode("monthdial.png"),
-    skyPicture: decode("starfield.png"),
+    module: painted.then(() => WebAssembly.compile(bytesOf(document.getElementById("wasm").textContent))),
+    planPicture: painted.then(() => decode("monthdial.png")),
+    skyPicture: painted.then(() => decode("starfield.png")),
   };
 })();
