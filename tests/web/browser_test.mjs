@@ -184,8 +184,8 @@ check(shown.width === 2 * layout.width && rendering === "pixelated",
 
 // ----- the first frame: painted before the logic is ready, as the live window then shows it -------
 // The WebAssembly held back until the test lets it go: the page shows only its first frame. In
-// German, whose month names the frame, made in English, takes from the browser.
-const german = await browser.newContext({ viewport: { width: 640, height: 560 }, locale: "de-DE" });
+// German, whose month names the frame, made in English, takes from the browser, and enlarged.
+const german = await browser.newContext({ viewport: { width: 1280, height: 1100 }, locale: "de-DE" });
 const heldPage = async () => {
   const held = await german.newPage();
   held.on("pageerror", (e) => errors.push(e.message));
@@ -200,8 +200,7 @@ const heldPage = async () => {
 };
 const held = await heldPage();
 const firstFrame = await held.screenshot();
-const box = rectOf("superChk");
-await held.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+await held.locator('[data-name="superChk"]').click();
 await held.keyboard.press("F1");
 const readyBefore = await held.evaluate(() => typeof vantorPage === "object" && document.getElementById("window").dataset.ready);
 await held.evaluate(() => window.releaseModule());
