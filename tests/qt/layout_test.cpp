@@ -195,4 +195,33 @@ TEST_F(WindowTest, MenusOpenWithTheirSeparatorsAndCommandsInOrder) {
 }
 
 } // namespace
+// A new date repaints only the rows its text covers; every pixel any date draws lies in them,
+// accented capitals and descenders included.
+TEST_F(WindowTest, DateLabelRepaintsEveryPixelItsTextDraws) {
+    auto* date = dynamic_cast<LabelWidget*>(widget("tLab"));
+    ASSERT_NE(date, nullptr);
+    controls().tLab.setCaption("");
+    const QImage blank = date->grab().toImage();
+    QStringList texts{QStringLiteral("\u00c5O\u00dbT jgpq 01"), QStringLiteral("\u0106 \u00cf")};
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= 31; ++day) {
+            texts << QLocale::system().standaloneMonthName(month, QLocale::LongFormat) +
+                         QStringLiteral(" %1").arg(day, 2, 10, QChar('0'));
+        }
+    }
+    for (const QString& text : texts) {
+        controls().tLab.setCaption(text.toStdString());
+        const QImage drawn = date->grab().toImage();
+        const QRect ink = date->inkRect(text);
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (drawn.pixel(x, y) != blank.pixel(x, y)) {
+                    ASSERT_TRUE(ink.contains(x, y))
+                        << text.toStdString() << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 } // namespace vantor

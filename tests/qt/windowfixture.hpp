@@ -1,13 +1,13 @@
 #pragma once
 
 #include "assets/pictures.hpp"
+#include "window/qt/labelwidget.hpp"
 #include "window/qt/mainwindow.hpp"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QImage>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ protected:
         return qobject_cast<QAbstractButton*>(widget(name));
     }
     [[nodiscard]] QString labelText(const std::string& name) const {
-        return qobject_cast<QLabel*>(widget(name))->text();
+        return dynamic_cast<LabelWidget*>(widget(name))->text();
     }
     [[nodiscard]] Controls& controls() { return window.form().controls(); }
 

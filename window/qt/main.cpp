@@ -97,6 +97,13 @@ int main(int argc, char* argv[]) {
         FcInit();
         vantor::decodePictures();
     });
+    // The window's pixels go to the X server over the connection rather than through shared
+    // memory: shared memory makes every repaint after the first wait for the server's answer
+    // that it has read the picture before, a second wake-up of the program and of the
+    // toolkit's reader thread at each tick of the clock. A repaint is a few small rectangles.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
     // Whole device pixels per logical pixel keep the pictures sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
