@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace vantor {
 namespace {
@@ -42,6 +43,14 @@ TEST_F(WindowTest, RunButtonLetsTheTimerStepTheClock) {
     QTest::mouseClick(widget("FrunBut"), Qt::LeftButton, {}, centreOf(widget("FrunBut")));
     EXPECT_FALSE(window.form().state().stopped);
     EXPECT_TRUE(QTest::qWaitFor([this] { return window.form().state().simTime >= 6.0; }, 3000));
+
+    // A stopped clock lets the program sleep: its timer goes quiet until the clock runs again.
+    const auto* timer = window.findChild<QTimer*>("clockTimer");
+    ASSERT_NE(timer, nullptr);
+    QTest::mouseClick(widget("stopBut"), Qt::LeftButton, {}, centreOf(widget("stopBut")));
+    EXPECT_TRUE(QTest::qWaitFor([timer] { return !timer->isActive(); }, 1000));
+    QTest::keyClick(&window, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(timer->isActive());
 }
 
 TEST_F(WindowTest, ResetDoubleClickDeliversTheClickFirst) {

@@ -24,21 +24,7 @@ LabelWidget::LabelWidget(Label& label, std::function<void()> afterAction, QWidge
 
 void LabelWidget::setAlignment(Qt::Alignment alignment) {
     m_alignment = alignment;
-    m_inkRect = inkRect(m_text);
     update();
-}
-
-void LabelWidget::changeEvent(QEvent* event) {
-    // A new font, border or size moves the text: the whole label is repainted anyway.
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        m_inkRect = inkRect(m_text);
-    }
-    QFrame::changeEvent(event);
-}
-
-void LabelWidget::resizeEvent(QResizeEvent* event) {
-    m_inkRect = inkRect(m_text);
-    QFrame::resizeEvent(event);
 }
 
 void LabelWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -103,6 +89,7 @@ void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(textArea(), static_cast<int>(m_alignment), m_text);
+    m_inkRect = inkRect(m_text);
 }
 
 void LabelWidget::showLabel() {
@@ -111,16 +98,16 @@ void LabelWidget::showLabel() {
     const int shape = m_label.borderStyle() == 1 ? QFrame::Box : QFrame::NoFrame;
     if (frameShape() != shape) {
         setFrameStyle(shape | QFrame::Plain);
-        m_inkRect = inkRect(m_text);
     }
     const QString caption = QString::fromStdString(m_label.caption());
     if (caption == m_text) {
         return;
     }
-    const QRect ink = inkRect(caption);
-    update(m_inkRect | ink);
+    // A hidden label is painted whole when it is shown: its text is not measured before.
+    if (isVisible()) {
+        update(m_inkRect | inkRect(caption));
+    }
     m_text = caption;
-    m_inkRect = ink;
     if (accessibleName().isEmpty()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);

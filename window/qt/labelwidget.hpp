@@ -26,8 +26,6 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showLabel();
@@ -38,7 +36,7 @@ private:
     std::function<void()> m_afterAction;
     QString m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    // Where the text shown now has drawn.
+    // Where the text has drawn when the label was last painted.
     QRect m_inkRect;
 };
 

@@ -160,6 +160,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     setFixedSize(m_client->width(), m_client->height() + menuBar()->sizeHint().height());
 
+    m_timer.setObjectName(QStringLiteral("clockTimer"));
+    m_timer.setParent(this);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(tickMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &MainWindow::tick);
@@ -194,6 +196,10 @@ void MainWindow::centreBy(QSize outer) {
 void MainWindow::refreshSurfaces() {
     m_planView->refresh();
     m_mercator->refresh();
+    // An action that set the clock running wakes the timer again.
+    if (!m_form.state().stopped && !m_timer.isActive()) {
+        m_timer.start();
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -472,6 +478,10 @@ void MainWindow::setZoom(int zoom) {
 
 void MainWindow::tick() {
     m_form.timerTick();
+    // A stopped clock leaves the program asleep until an action runs it again.
+    if (m_form.state().stopped) {
+        m_timer.stop();
+    }
     refreshSurfaces();
 }
 
