@@ -11,13 +11,13 @@ const vantorPage = (async () => {
   const pictureUrl = (name) => (name ? "data:image/png;base64," + pictures[name] : "");
 
   performance.mark("vantor:script");
-  // The window's first frame is painted before the logic starts; the WebAssembly compiles meanwhile.
-  // The module's script is only read then, so that reading it does not hold up that frame.
+  // The window's first frame is painted before the logic starts: the module's script is only
+  // read then, as the WebAssembly starts compiling (start.js), so that neither holds it up.
   await vantorFirst.painted;
   const glue = document.createElement("script");
   glue.textContent = document.getElementById("module").textContent;
   document.head.appendChild(glue);
-  // The module compiled while the page was read; here it is only instantiated. A browser that
+  // The module, compiling since the frame was painted, is instantiated once ready. A browser that
   // cannot compile or instantiate it ends the page with a message (below), rather than leave
   // the first frame standing as if it would answer.
   let notRunning;
