@@ -3,8 +3,10 @@
 #include "window/qt/mainwindow.hpp"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 #include <algorithm>
 #include <csignal>
 #include <cstddef>
@@ -79,6 +81,13 @@ std::string missingDisplay() {
     return {};
 }
 
+// Whether the toolkit will reach assistive tools over the session bus: on a desktop, not on the
+// offscreen or minimal platforms the tests use.
+bool usesSessionBus() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -89,6 +98,18 @@ int main(int argc, char* argv[]) {
     }
     // A save beyond the file size limit must fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The toolkit takes the first thread that uses it for the main one: this one, before the
+    // threads below use it.
+    static_cast<void>(QThread::currentThread());
+    // The window's first control makes the toolkit reach assistive tools over the session bus;
+    // without an address in the environment, connecting starts a helper program and waits for
+    // it, tens of milliseconds. A thread connects while the application starts, and the toolkit
+    // then finds the connection made.
+    std::thread bus([connect = usesSessionBus()] {
+        if (connect) {
+            static_cast<void>(QDBusConnection::sessionBus());
+        }
+    });
     // While the application connects to the display, a second thread reads the font
     // configuration and decodes the pictures, work that the first text and the window need and
     // that needs no display. The toolkit finds the configuration read; the window takes the
@@ -117,6 +138,7 @@ int main(int argc, char* argv[]) {
     window.show();
     window.form().startUp();
     const int status = QApplication::exec();
+    bus.join();
     prepare.join();
     return status;
 }
