@@ -54,7 +54,7 @@ try {
     const english = new Intl.DateTimeFormat("en-US", { month: "long" });
     for (let month = 1; month <= 12; month++) {
       const name = english.format(new Date(2001, month - 1, 15));
-      if (date.textContent.startsWith(name + " ")) {
+      if (date.getAttribute("aria-label").startsWith(name + " ")) {
         date.dataset.month = month;
         date.dataset.monthName = name;
       }

@@ -5,14 +5,46 @@
 "use strict";
 
 const vantorFirst = (() => {
-  // The whole window enlarged by whole factors where the browser window is larger; the first
-  // frame knows its size, so the page is not laid out for it before its font is ready.
+  // The whole window enlarged by whole factors where the browser window is larger, in the middle
+  // of it with its corner on a whole screen pixel, so that every pixel of the window and of its
+  // canvases falls on whole screen pixels; the first frame knows its size, so the page is not
+  // laid out for it before its font is ready.
   const fit = (windowEl) => {
     const width = Number(windowEl.dataset.width) || windowEl.offsetWidth;
     const height = Number(windowEl.dataset.height) || windowEl.offsetHeight;
     const factor = Math.max(1, Math.floor(Math.min(innerWidth / width, innerHeight / height)));
-    windowEl.style.transform = factor > 1 ? `scale(${factor})` : "";
+    const ratio = devicePixelRatio || 1;
+    const corner = (room, size) => Math.max(0, Math.floor((room - size * factor) / 2 * ratio) / ratio);
+    windowEl.style.transform = `translate(${corner(innerWidth, width)}px, ${corner(innerHeight, height)}px)` +
+                               (factor > 1 ? ` scale(${factor})` : "");
+    return factor;
   };
+  // The date is text drawn into its canvas in the label's font and colour, centred in the label's
+  // box as its laid-out line would be; the canvas has a pixel for each screen pixel at the
+  // enlargement (`scale`), so the text stays as crisp as the window's other text.
+  const drawDate = (context, text, { width, height, font, colour }, scale) => {
+    const pixelWidth = Math.round(width * scale);
+    const pixelHeight = Math.round(height * scale);
+    if (context.canvas.width !== pixelWidth || context.canvas.height !== pixelHeight) {
+      context.canvas.width = pixelWidth;
+      context.canvas.height = pixelHeight;
+    }
+    context.setTransform(scale, 0, 0, scale, 0, 0);
+    context.clearRect(0, 0, width, height);
+    context.font = font;
+    context.fillStyle = colour;
+    const metrics = context.measureText(text);
+    const ascent = Math.round(metrics.fontBoundingBoxAscent);
+    const descent = Math.round(metrics.fontBoundingBoxDescent);
+    context.fillText(text, (width - metrics.width) / 2, (height - ascent - descent) / 2 + ascent);
+  };
+  // The date's box, font and colour, from its canvas and its label as the page styles them.
+  const dateBox = (canvas) => {
+    const style = getComputedStyle(canvas.parentElement);
+    return { width: Number(canvas.dataset.width), height: Number(canvas.dataset.height),
+             font: `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`, colour: style.color };
+  };
+  const screenScale = (factor) => factor * (devicePixelRatio || 1);
   // When the window is on the screen with its text in its own font and its pictures decoded:
   // two frames after that, noted on the window for the benchmark.
   const whenPainted = (windowEl, ready = []) => {
@@ -27,7 +59,8 @@ const vantorFirst = (() => {
   const first = document.getElementById("window");
   // A page without the frame (while the page is being made): the window is simply put in.
   if (!first) {
-    return { fit, whenPainted, painted: null, handOver: (windowEl) => document.body.prepend(windowEl) };
+    return { fit, drawDate, dateBox, screenScale, whenPainted, painted: null,
+             handOver: (windowEl) => document.body.prepend(windowEl) };
   }
 
   // The frame was made with the English month names; in another language the date takes the
@@ -36,10 +69,16 @@ const vantorFirst = (() => {
   if (date && navigator.language !== first.dataset.language) {
     const month = new Intl.DateTimeFormat(undefined, { month: "long" })
       .format(new Date(2001, Number(date.dataset.month) - 1, 15));
-    date.firstChild.data = month + date.firstChild.data.slice(date.dataset.monthName.length);
+    date.setAttribute("aria-label", month + date.getAttribute("aria-label").slice(date.dataset.monthName.length));
   }
+  const dateCanvas = date?.querySelector("canvas");
+  const showDate = (factor) => {
+    if (dateCanvas) drawDate(dateCanvas.getContext("2d"), date.getAttribute("aria-label"), dateBox(dateCanvas), screenScale(factor));
+  };
+  const dateShown = dateCanvas ? document.fonts.load(dateBox(dateCanvas).font).catch(() => {}).then(() => showDate(fit(first)))
+                               : null;
   fit(first);
-  addEventListener("resize", () => { if (first.isConnected) fit(first); });
+  addEventListener("resize", () => { if (first.isConnected) showDate(fit(first)); });
   // Each view's picture goes into a canvas, as the live window shows it, so that the frame is
   // drawn the same way at every enlargement; the picture stands until its canvas is ready.
   const views = [...first.querySelectorAll(".surface img")].map((img) => img.decode().then(() => {
@@ -79,12 +118,22 @@ const vantorFirst = (() => {
   for (const type of ["click", "dblclick", "keydown", "dragover", "drop"]) addEventListener(type, keep, true);
 
   // The live window takes the frame's place, and the focus where the frame had it; what the user
-  // did meanwhile is then done on it, in order.
-  const handOver = (windowEl) => {
+  // did meanwhile is then done on it, in order. Where the live window's canvases are drawn apart
+  // from the page (`drawn`, when their first pictures are on the screen), the frame stays over it
+  // until then, out of the way of the pointer and of screen readers.
+  const handOver = (windowEl, drawn) => {
     const find = (k) => (k.name !== undefined ? windowEl.querySelector(`[data-name="${CSS.escape(k.name)}"]`)
                                               : k.id ? document.getElementById(k.id) : null);
     const focused = first.contains(document.activeElement) ? nameOf(document.activeElement) : null;
-    first.replaceWith(windowEl);
+    if (drawn) {
+      first.style.pointerEvents = "none";
+      first.inert = true;
+      first.setAttribute("aria-hidden", "true");
+      first.before(windowEl);
+      drawn.then(() => first.remove());
+    } else {
+      first.replaceWith(windowEl);
+    }
     windowEl.dataset.paintedAt = first.dataset.paintedAt;
     windowEl.dataset.width = first.dataset.width;
     windowEl.dataset.height = first.dataset.height;
@@ -107,5 +156,5 @@ const vantorFirst = (() => {
     }
     waiting.length = 0;
   };
-  return { fit, whenPainted, painted: whenPainted(first, views), handOver };
+  return { fit, drawDate, dateBox, screenScale, whenPainted, painted: whenPainted(first, [...views, dateShown]), handOver };
 })();

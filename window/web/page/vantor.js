@@ -41,6 +41,10 @@ const vantorPage = (async () => {
   const dialog = document.getElementById("message");
   const elements = new Map();   // control name -> element
   const refresh = [];           // the surfaces, painted after every event when changed
+  const canvases = [];          // the views' canvases and the date's, by their number in `frame`
+  let date = null;              // the date's label and canvas, and the text it shows
+  let painter = null;           // draws what changed into the canvases, once the window is shown
+  let scale = 1;                // screen pixels to the window's pixel, for the date
   let win = null;
   let layout = null;
   let timer = 0;
@@ -97,11 +101,17 @@ const vantorPage = (async () => {
       el.setAttribute("aria-label", s.caption);
     },
     label: (el, s) => {
-      // The date changes at every tick: its text node keeps its place and only its text changes.
-      const text = el.firstChild;
-      if (text && text.nodeType === Node.TEXT_NODE && !text.nextSibling) text.data = s.caption;
-      else el.textContent = s.caption;
       el.classList.toggle("bordered", s.border === 1);
+      // The date changes at every tick: it is drawn into its canvas, and only its name changes in
+      // the page, which screen readers read and the browser need not lay out or paint.
+      if (el === date?.label) {
+        el.setAttribute("aria-label", s.caption);
+        date.text = s.caption;
+      } else {
+        const text = el.firstChild;
+        if (text && text.nodeType === Node.TEXT_NODE && !text.nextSibling) text.data = s.caption;
+        else el.textContent = s.caption;
+      }
     },
     check: (el, s) => el.setAttribute("aria-checked", s.value === 1 ? "true" : "false"),
     option: (el, s) => el.setAttribute("aria-checked", s.selected ? "true" : "false"),
@@ -125,13 +135,42 @@ const vantorPage = (async () => {
     },
     caption: (_el, s) => { document.title = s.caption; },
   };
+  // What changed in the canvases since the last event, given to the painter at once: each
+  // view's changed rectangles (canvas, left, top, width, height, five numbers each) with their
+  // pixels one after the other in one block, and the date's text when it changed. One message
+  // with one block costs the page least.
+  const frame = { rects: [], pixels: null, date: null };
+  const pieces = [];
   const mirror = () => {
     const changes = JSON.parse(win.takeChanges());
     for (const [name, state] of Object.entries(changes)) {
       const el = elements.get(name);
       if (el) show[el.dataset.kind](el, state);
     }
+    if (!painter) return;
     for (const paint of refresh) paint();
+    if (pieces.length) {
+      frame.pixels = new Uint8ClampedArray(pieces.reduce((sum, piece) => sum + piece.length, 0));
+      let at = 0;
+      for (const piece of pieces) {
+        frame.pixels.set(piece, at);
+        at += piece.length;
+      }
+      pieces.length = 0;
+    }
+    if (date && (date.shown !== date.text || date.scale !== scale)) {
+      // The label's style, read once the window is in the page.
+      date.box ??= vantorFirst.dateBox(date.canvas);
+      frame.date = { canvas: date.index, text: date.text, box: date.box, scale };
+      date.shown = date.text;
+      date.scale = scale;
+    }
+    if (frame.rects.length || frame.date) {
+      painter(frame);
+      frame.rects = [];
+      frame.pixels = null;
+      frame.date = null;
+    }
   };
   // Every event the window gets ends with the page brought up to date.
   const send = (method, name) => {
@@ -216,36 +255,40 @@ const vantorPage = (async () => {
     } else if (place.kind === "surface") {
       const surface = place.surface;
       const canvas = document.createElement("canvas");
-      canvas.width = win.width(surface);
-      canvas.height = win.height(surface);
+      const width = canvas.width = win.width(surface);
+      const height = canvas.height = win.height(surface);
       canvas.setAttribute("role", "img");
       if (place.accessibleName) canvas.setAttribute("aria-label", place.accessibleName);
       el.appendChild(canvas);
-      const context = canvas.getContext("2d", { alpha: false });
-      let image = null;
+      const index = canvases.push(canvas) - 1;
       let painted = false;
       refresh.push(() => {
-        // Only the rectangles drawn on since the last paint go into the canvas, straight from
-        // the window's memory.
-        const rects = win.changedRects(surface).slice();
-        if (painted && rects.length === 0) return;
+        // Only the rectangles drawn on since the last paint go to the canvas, copied out of the
+        // window's memory; the first time, the whole view.
+        const rects = painted ? win.changedRects(surface).slice() : [0, 0, width, height];
+        if (!painted) win.changedRects(surface);
+        painted = true;
         const bytes = win.pixels(surface);
-        if (!image || image.data.buffer !== bytes.buffer || image.data.byteOffset !== bytes.byteOffset) {
-          image = new ImageData(new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, bytes.length),
-                                canvas.width, canvas.height);
-        }
-        if (!painted) {
-          context.putImageData(image, 0, 0);
-          painted = true;
-          return;
-        }
         for (let i = 0; i < rects.length; i += 4) {
-          context.putImageData(image, 0, 0, rects[i], rects[i + 1], rects[i + 2], rects[i + 3]);
+          const [left, top, w, h] = rects.slice(i, i + 4);
+          frame.rects.push(index, left, top, w, h);
+          for (let row = 0; row < h; row++) {
+            const start = ((top + row) * width + left) * 4;
+            pieces.push(bytes.subarray(start, start + w * 4));
+          }
         }
       });
       el.addEventListener("click", (e) => e.stopPropagation());
     } else if (place.kind === "label") {
       el.setAttribute("role", place.live ? "status" : "note");
+      if (place.date) {
+        const canvas = document.createElement("canvas");
+        canvas.dataset.width = place.width;
+        canvas.dataset.height = place.height;
+        el.appendChild(canvas);
+        date = { label: el, canvas, index: canvases.push(canvas) - 1, text: "", shown: null, scale: 0,
+                 box: null };
+      }
     }
     elements.set(place.name, el);
   };
@@ -377,10 +420,18 @@ const vantorPage = (async () => {
   timer = setInterval(tick, layout.tick);
 
   // The live window takes over: where the page holds no first frame, the benchmark's moment is
-  // when this one is painted.
-  vantorFirst.handOver(windowEl);
-  vantorFirst.fit(windowEl);
-  addEventListener("resize", () => vantorFirst.fit(windowEl));
+  // when this one is painted. Then the canvases are drawn, whole the first time.
+  let drawn = null;
+  const apart = offscreenPainting();
+  vantorFirst.handOver(windowEl, apart && new Promise((resolve) => { drawn = resolve; }));
+  const refit = () => {
+    scale = vantorFirst.screenScale(vantorFirst.fit(windowEl));
+    mirror();
+  };
+  const transparent = canvases.map((canvas) => canvas === date?.canvas);
+  painter = apart ? apart(canvases, transparent, drawn) : inPagePainter(canvases, transparent);
+  refit();
+  addEventListener("resize", refit);
   if (!vantorFirst.painted) vantorFirst.whenPainted(windowEl);
   windowEl.dataset.liveAt = performance.now().toFixed(1);
   windowEl.dataset.ready = "true";
@@ -388,6 +439,77 @@ const vantorPage = (async () => {
            stopClock: () => clearInterval(timer),
            startClock: () => { clearInterval(timer); timer = setInterval(tick, layout.tick); } };
 })();
+// Puts what changed into the canvases (`contexts`, by number): pixels into the views' rectangles,
+// and the date's text, drawn anew by `drawDate`. The same function runs in the page, or in a
+// worker that the canvases are handed to.
+function vantorPaint(contexts, frame, drawDate) {
+  for (let i = 0, at = 0; i < frame.rects.length; i += 5) {
+    const [canvas, left, top, width, height] = frame.rects.slice(i, i + 5);
+    const pixels = frame.pixels.subarray(at, at += width * height * 4);
+    contexts[canvas].putImageData(new ImageData(pixels, width, height), left, top);
+  }
+  const date = frame.date;
+  if (date) drawDate(contexts[date.canvas], date.text, date.box, date.scale);
+}
+// The views are opaque; the date is drawn on the window's white.
+const contextOf = (canvas, transparent) => canvas.getContext("2d", { alpha: transparent });
+
+// The canvases drawn in the page itself, where the browser cannot hand them to a worker.
+function inPagePainter(canvases, transparent) {
+  const contexts = canvases.map((canvas, i) => contextOf(canvas, transparent[i]));
+  return (frame) => vantorPaint(contexts, frame, vantorFirst.drawDate);
+}
+
+// Where the browser can, the canvases are handed to a worker that draws them: its frames go to
+// the screen without the page's, so a tick of the clock costs the page only its script, with
+// no layout or paint of its own. The worker draws the date in the page's own font, which it
+// loads from the page's style. Returns the painter's maker, or null where it cannot.
+function offscreenPainting() {
+  if (typeof Worker !== "function" || typeof OffscreenCanvas !== "function" ||
+      !HTMLCanvasElement.prototype.transferControlToOffscreen) {
+    return null;
+  }
+  return (canvases, transparent, drawn) => {
+    const source = `"use strict";
+const drawDate = ${vantorFirst.drawDate};
+const contextOf = ${contextOf};
+${vantorPaint}
+let contexts = [];
+let ready = null;
+let first = true;
+onmessage = ({ data }) => {
+  if (data.canvases) {
+    contexts = data.canvases.map((canvas, i) => contextOf(canvas, data.transparent[i]));
+    // Without fonts of its own, the worker draws the date in the browser's sans-serif.
+    ready = Promise.resolve().then(() => Promise.all(data.faces.map(({ family, src, weight }) => {
+      const face = new FontFace(family, src, { weight });
+      self.fonts.add(face);
+      return face.load();
+    }))).catch(() => {});
+    return;
+  }
+  // In order, each once the font is ready; the first pictures are on the screen once the
+  // worker's next frame has begun.
+  ready = ready.then(() => {
+    vantorPaint(contexts, data, drawDate);
+    if (first) (self.requestAnimationFrame?.bind(self) ?? ((then) => setTimeout(then, 50)))(() => postMessage("drawn"));
+    first = false;
+  });
+};
+`;    const url = URL.createObjectURL(new Blob([source], { type: "text/javascript" }));
+    const worker = new Worker(url);
+    URL.revokeObjectURL(url);
+    worker.onmessage = worker.onerror = () => drawn();
+    const faces = [...document.styleSheets].flatMap((sheet) => [...sheet.cssRules])
+      .filter((rule) => rule instanceof CSSFontFaceRule)
+      .map(({ style }) => ({ family: style.getPropertyValue("font-family").replace(/"/g, ""),
+                             src: style.getPropertyValue("src"), weight: style.getPropertyValue("font-weight") }));
+    const offscreen = canvases.map((canvas) => canvas.transferControlToOffscreen());
+    worker.postMessage({ canvases: offscreen, transparent, faces }, offscreen);
+    return (frame) => worker.postMessage(frame);
+  };
+}
+
 vantorPage.catch((error) => {
   const ended = document.getElementById("ended");
   ended.textContent = "Vantor cannot run in this browser (" + error.message + "). It needs Chrome or Edge 91, " +
