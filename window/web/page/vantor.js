@@ -101,7 +101,7 @@ const vantorPage = (async () => {
       el.setAttribute("aria-label", s.caption);
     },
     label: (el, s) => {
-      el.classList.toggle("bordered", s.border === 1);
+      if (el.classList.contains("bordered") !== (s.border === 1)) el.classList.toggle("bordered");
       // The date changes at every tick: it is drawn into its canvas, and only its name changes in
       // the page, which screen readers read and the browser need not lay out or paint.
       if (el === date?.label) {
@@ -140,7 +140,17 @@ const vantorPage = (async () => {
   // pixels one after the other in one block, and the date's text when it changed. One message
   // with one block costs the page least.
   const frame = { rects: [], pixels: null, date: null };
-  const pieces = [];
+  let kept = new Uint8ClampedArray(1 << 16);    // the rectangles' pixels until they are sent
+  let keptLength = 0;
+  const keep = (bytes) => {
+    if (keptLength + bytes.length > kept.length) {
+      const larger = new Uint8ClampedArray(2 * (keptLength + bytes.length));
+      larger.set(kept.subarray(0, keptLength));
+      kept = larger;
+    }
+    kept.set(bytes, keptLength);
+    keptLength += bytes.length;
+  };
   const mirror = () => {
     const changes = JSON.parse(win.takeChanges());
     for (const [name, state] of Object.entries(changes)) {
@@ -149,19 +159,14 @@ const vantorPage = (async () => {
     }
     if (!painter) return;
     for (const paint of refresh) paint();
-    if (pieces.length) {
-      frame.pixels = new Uint8ClampedArray(pieces.reduce((sum, piece) => sum + piece.length, 0));
-      let at = 0;
-      for (const piece of pieces) {
-        frame.pixels.set(piece, at);
-        at += piece.length;
-      }
-      pieces.length = 0;
+    if (keptLength) {
+      frame.pixels = kept.slice(0, keptLength);
+      keptLength = 0;
     }
     if (date && (date.shown !== date.text || date.scale !== scale)) {
-      // The label's style, read once the window is in the page.
-      date.box ??= vantorFirst.dateBox(date.canvas);
-      frame.date = { canvas: date.index, text: date.text, box: date.box, scale };
+      // The label's style, read once the window is in the page and sent with the first date.
+      frame.date = { canvas: date.index, text: date.text, scale };
+      if (!date.box) frame.date.box = date.box = vantorFirst.dateBox(date.canvas);
       date.shown = date.text;
       date.scale = scale;
     }
@@ -270,11 +275,10 @@ const vantorPage = (async () => {
         painted = true;
         const bytes = win.pixels(surface);
         for (let i = 0; i < rects.length; i += 4) {
-          const [left, top, w, h] = rects.slice(i, i + 4);
+          const left = rects[i], top = rects[i + 1], w = rects[i + 2], h = rects[i + 3];
           frame.rects.push(index, left, top, w, h);
-          for (let row = 0; row < h; row++) {
-            const start = ((top + row) * width + left) * 4;
-            pieces.push(bytes.subarray(start, start + w * 4));
+          for (let row = top; row < top + h; row++) {
+            keep(bytes.subarray((row * width + left) * 4, (row * width + left + w) * 4));
           }
         }
       });
@@ -440,8 +444,8 @@ const vantorPage = (async () => {
            startClock: () => { clearInterval(timer); timer = setInterval(tick, layout.tick); } };
 })();
 // Puts what changed into the canvases (`contexts`, by number): pixels into the views' rectangles,
-// and the date's text, drawn anew by `drawDate`. The same function runs in the page, or in a
-// worker that the canvases are handed to.
+// and the date's text, drawn anew by `drawDate` in the box last given. The same function runs
+// in the page, or in a worker that the canvases are handed to.
 function vantorPaint(contexts, frame, drawDate) {
   for (let i = 0, at = 0; i < frame.rects.length; i += 5) {
     const [canvas, left, top, width, height] = frame.rects.slice(i, i + 5);
@@ -449,7 +453,8 @@ function vantorPaint(contexts, frame, drawDate) {
     contexts[canvas].putImageData(new ImageData(pixels, width, height), left, top);
   }
   const date = frame.date;
-  if (date) drawDate(contexts[date.canvas], date.text, date.box, date.scale);
+  if (date?.box) contexts.dateBox = date.box;
+  if (date) drawDate(contexts[date.canvas], date.text, contexts.dateBox, date.scale);
 }
 // The views are opaque; the date is drawn on the window's white.
 const contextOf = (canvas, transparent) => canvas.getContext("2d", { alpha: transparent });
