@@ -4,12 +4,12 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev libfontconfig-dev
+    qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev locales
     xvfb xauth xdotool imagemagick x11-utils libx11-dev dpkg-dev openbox
     fonts-liberation
-    dbus at-spi2-core python3-pyatspi
+    dbus dbus-x11 at-spi2-core python3-pyatspi
     "$@"
 )
 missing=()

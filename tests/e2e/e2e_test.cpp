@@ -1,11 +1,13 @@
 // The real program, driven as a user drives it, checked on the bitmaps it saves. Where bodies
 // should be is worked out here from the model's own formulas, not by calling the program's code.
 #include "session.hpp"
+#include "window/qt/sessionbus.hpp"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QRect>
+#include <QRegularExpression>
 #include <QThread>
 #include <cmath>
 #include <fstream>
@@ -306,6 +308,28 @@ TEST(EndToEnd, WithoutADisplayItSaysSoAndExits) {
     EXPECT_EQ(program.exitCode(), 1);
     EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).trimmed(),
               "Vantor needs a graphical desktop: no display found (DISPLAY is not set).");
+}
+
+// Without a bus address in its environment the program reads the session bus's address where the
+// desktop's bus helper leaves it on the display: the one the helper itself gives.
+TEST(EndToEnd, TheSessionBusOnTheDisplayIsTheOneTheBusHelperGives) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DBUS_SESSION_BUS_ADDRESS");
+    QProcess machine;
+    machine.start("dbus-uuidgen", {"--get"});
+    ASSERT_TRUE(machine.waitForFinished(10000));
+    // Starts a bus for the display, or finds the one started before, and prints its address.
+    QProcess helper;
+    helper.setProcessEnvironment(environment);
+    helper.start("dbus-launch",
+                 {"--autolaunch=" + QString::fromUtf8(machine.readAllStandardOutput()).trimmed(),
+                  "--sh-syntax"});
+    ASSERT_TRUE(helper.waitForFinished(10000));
+    const QRegularExpressionMatch given =
+        QRegularExpression("DBUS_SESSION_BUS_ADDRESS='([^']+)'")
+            .match(QString::fromUtf8(helper.readAllStandardOutput()));
+    ASSERT_TRUE(given.hasMatch());
+    EXPECT_EQ(QString::fromStdString(sessionBusOnDisplay()), given.captured(1));
 }
 
 // Key mashing: every command key of the window in a random order, fast, with the clock running

@@ -1,6 +1,7 @@
 // Vantor's entry point: the main window over the form's logic.
 #include "assets/pictures.hpp"
 #include "window/qt/mainwindow.hpp"
+#include "window/qt/sessionbus.hpp"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -101,6 +102,15 @@ int main(int argc, char* argv[]) {
     // The toolkit takes the first thread that uses it for the main one: this one, before the
     // threads below use it.
     static_cast<void>(QThread::currentThread());
+    // Without a bus address in the environment, the bus library runs the desktop's bus helper
+    // program to learn it, a new process that competes with the start for the processor. When
+    // the helper has already started a bus on this display, its address is read here, before
+    // any other thread reads the environment.
+    if (usesSessionBus() && qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        if (const std::string address = vantor::sessionBusOnDisplay(); !address.empty()) {
+            setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
+        }
+    }
     // The window's first control makes the toolkit reach assistive tools over the session bus;
     // without an address in the environment, connecting starts a helper program and waits for
     // it, tens of milliseconds. A thread connects while the application starts, and the toolkit
