@@ -80,7 +80,6 @@ const Icons& icons() {
 
 void decodePictures() {
     static_cast<void>(pictures());
-    static_cast<void>(icons());
 }
 
 QImage monthDial() {

@@ -11,8 +11,9 @@
 // background or a button's face.
 namespace vantor {
 
-// Decodes every picture now, on whichever thread calls it first; the calls below then return
-// at once. Needs no QGuiApplication, so it can run while the application connects to the display.
+// Decodes every picture of the window now, on whichever thread calls it first; the calls below
+// then return at once. Needs no QGuiApplication, so it can run while the application connects to
+// the display. The icon, no part of the window's first frame, is decoded when first asked for.
 void decodePictures();
 
 // 223 x 224: the plan view's background, a black disc with the month names inside its rim.
