@@ -493,13 +493,19 @@ onmessage = ({ data }) => {
     }))).catch(() => {});
     return;
   }
-  // In order, each once the font is ready; the first pictures are on the screen once the
-  // worker's next frame has begun.
-  ready = ready.then(() => {
-    vantorPaint(contexts, data, drawDate);
-    if (first) (self.requestAnimationFrame?.bind(self) ?? ((then) => setTimeout(then, 50)))(() => postMessage("drawn"));
-    first = false;
-  });
+  // Drawn in order, once the font is ready and a few milliseconds after the message came: the
+  // page's task that sent it has ended by then, so the worker's drawing does not take the
+  // processor from it (drawing at once made the page's message cost three times as much).
+  waiting.push(data);
+  if (waiting.length === 1) ready.then(() => setTimeout(draw, 4));
+};
+const waiting = [];
+const draw = () => {
+  for (const frame of waiting) vantorPaint(contexts, frame, drawDate);
+  waiting.length = 0;
+  // The first pictures are on the screen once the worker's next frame has begun.
+  if (first) (self.requestAnimationFrame?.bind(self) ?? ((then) => setTimeout(then, 50)))(() => postMessage("drawn"));
+  first = false;
 };
 `;    const url = URL.createObjectURL(new Blob([source], { type: "text/javascript" }));
     const worker = new Worker(url);
