@@ -507,9 +507,18 @@ const draw = () => {
   if (first) (self.requestAnimationFrame?.bind(self) ?? ((then) => setTimeout(then, 50)))(() => postMessage("drawn"));
   first = false;
 };
-`;    const url = URL.createObjectURL(new Blob([source], { type: "text/javascript" }));
-    const worker = new Worker(url);
-    URL.revokeObjectURL(url);
+`;
+    const url = URL.createObjectURL(new Blob([source], { type: "text/javascript" }));
+    let worker;
+    try {
+      worker = new Worker(url);
+    } catch {
+      // A browser that will not start it: the page draws them itself.
+      drawn();
+      return inPagePainter(canvases, transparent);
+    } finally {
+      URL.revokeObjectURL(url);
+    }
     worker.onmessage = worker.onerror = () => drawn();
     const faces = [...document.styleSheets].flatMap((sheet) => [...sheet.cssRules])
       .filter((rule) => rule instanceof CSSFontFaceRule)
