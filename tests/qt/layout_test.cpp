@@ -224,4 +224,36 @@ TEST_F(WindowTest, DateLabelRepaintsEveryPixelItsTextDraws) {
     }
 }
 
+// The date is drawn from its kept pieces, month and day, and a new date repaints only the
+// rectangle it names: the label then shows, for every date of the desktop's language and of
+// German, exactly what drawing the whole text at once shows.
+TEST_F(WindowTest, DateLabelInPiecesShowsWhatTheWholeTextDraws) {
+    auto* date = dynamic_cast<LabelWidget*>(widget("tLab"));
+    ASSERT_NE(date, nullptr);
+    QStringList texts;
+    for (const QLocale& locale : {QLocale::system(), QLocale(QLocale::German)}) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 31; ++day) {
+                texts << locale.standaloneMonthName(month, QLocale::LongFormat) +
+                             QStringLiteral(" %1").arg(day, 2, 10, QChar('0'));
+            }
+        }
+    }
+    controls().tLab.setCaption(texts.first().toStdString());
+    QImage shown = date->grab().toImage();
+    int narrowed = 0;
+    for (qsizetype at = 1; at < texts.size(); ++at) {
+        const QRect repainted = date->repaintedRect(texts[at - 1], texts[at]);
+        narrowed += repainted.width() < date->width() ? 1 : 0;
+        controls().tLab.setCaption(texts[at].toStdString());
+        date->render(&shown, repainted.topLeft(), QRegion(repainted));
+        date->setDrawnInPieces(false);
+        const QImage whole = date->grab().toImage();
+        date->setDrawnInPieces(true);
+        ASSERT_EQ(shown, whole) << texts[at].toStdString();
+    }
+    // Within a month only the day's columns are repainted.
+    EXPECT_GT(narrowed, texts.size() / 2);
+}
+
 } // namespace vantor

@@ -5,13 +5,61 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QGlyphRun>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <QtMath>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace vantor {
+
+namespace {
+
+// Pixels beyond the whole pixels around a glyph's outline that its drawing may touch, in the
+// normal size's pixels, on each side.
+constexpr int inkMargin = 1;
+
+// The date's texts are twelve months' names and thirty-one days: far fewer pieces than this are
+// kept, and a label whose texts have more starts again.
+constexpr qsizetype keptPieces = 64;
+
+// One line at the origin, laid out once and kept with its glyphs, as a label's text is drawn.
+std::shared_ptr<QTextLayout> lineOf(const QString& text, const QFont& font,
+                                    const QPaintDevice* device) {
+    auto layout = std::make_shared<QTextLayout>(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    layout->createLine().setPosition(QPointF(0, 0));
+    layout->endLayout();
+    return layout;
+}
+
+struct PlacedGlyph {
+    quint32 index;
+    QPointF position;
+    QRawFont font;
+    bool operator==(const PlacedGlyph&) const = default;
+};
+
+void appendGlyphs(std::vector<PlacedGlyph>& glyphs, const QTextLayout& layout, qreal shift) {
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype at = 0; at < indexes.size() && at < positions.size(); ++at) {
+            glyphs.push_back({indexes[at], positions[at] + QPointF(shift, 0), run.rawFont()});
+        }
+    }
+}
+
+} // namespace
 
 LabelWidget::LabelWidget(Label& label, std::function<void()> afterAction, QWidget* parent)
     : QFrame(parent), m_label(label), m_afterAction(std::move(afterAction)) {
@@ -24,7 +72,181 @@ LabelWidget::LabelWidget(Label& label, std::function<void()> afterAction, QWidge
 
 void LabelWidget::setAlignment(Qt::Alignment alignment) {
     m_alignment = alignment;
+    m_inkKnown = false;
     update();
+}
+
+void LabelWidget::setDrawnInPieces(bool pieces) {
+    m_inPieces = pieces;
+    m_pieces = piecesOf(m_text);
+    update();
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event) {
+    m_inkKnown = false;
+    QFrame::resizeEvent(event);
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        m_heads.clear();
+        m_tails.clear();
+    }
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange) {
+        m_pieces = piecesOf(m_text);
+        m_inkKnown = false;
+    }
+    QFrame::changeEvent(event);
+}
+
+LabelWidget::Piece LabelWidget::layOut(const QString& text) const {
+    Piece piece;
+    piece.layout = lineOf(text, font(), this);
+    const QTextLine line = piece.layout->lineAt(0);
+    piece.advance = line.horizontalAdvance();
+    piece.width = line.naturalTextWidth();
+    piece.height = line.height();
+    // Each glyph's outline where the line puts it (a run's own rectangle spans the advances).
+    QRectF ink;
+    for (const QGlyphRun& run : piece.layout->glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype at = 0; at < indexes.size() && at < positions.size(); ++at) {
+            ink |= font.boundingRect(indexes[at]).translated(positions[at]);
+        }
+    }
+    piece.inkLeft = ink.left();
+    piece.inkRight = ink.right();
+    const QFontMetricsF metrics(font());
+    for (const QChar character : text) {
+        if (character.isMark() || character.isSurrogate()) {
+            piece.mark = true;
+            break;
+        }
+        const QRectF glyph = metrics.boundingRect(character);
+        piece.inkTop = std::min(piece.inkTop, glyph.top());
+        piece.inkBottom = std::max(piece.inkBottom, glyph.bottom());
+    }
+    return piece;
+}
+
+// The two pieces, the second placed at the first's advance, give the glyphs, places and line of
+// the whole text laid out at once.
+bool LabelWidget::joinExactly(const QString& text, const Piece& head, const Piece& tail) const {
+    const std::shared_ptr<QTextLayout> whole = lineOf(text, font(), this);
+    const QTextLine line = whole->lineAt(0);
+    if (line.height() != head.height || tail.height != head.height ||
+        line.naturalTextWidth() != head.advance + tail.width) {
+        return false;
+    }
+    std::vector<PlacedGlyph> laidOut;
+    appendGlyphs(laidOut, *whole, 0);
+    std::vector<PlacedGlyph> joined;
+    appendGlyphs(joined, *head.layout, 0);
+    appendGlyphs(joined, *tail.layout, head.advance);
+    return laidOut == joined;
+}
+
+std::optional<LabelWidget::Pieces> LabelWidget::piecesOf(const QString& text) const {
+    if (!m_inPieces || layoutDirection() != Qt::LeftToRight) {
+        return std::nullopt;
+    }
+    const qsizetype space = text.lastIndexOf(QChar(' '));
+    if (space < 0 || space + 1 >= text.size()) {
+        return std::nullopt;
+    }
+    const QString headText = text.left(space + 1);
+    const QString tailText = text.mid(space + 1);
+    auto head = m_heads.find(headText);
+    auto tail = m_tails.find(tailText);
+    const bool newHead = head == m_heads.end();
+    const bool newTail = tail == m_tails.end();
+    if (newHead) {
+        if (m_heads.size() >= keptPieces) {
+            m_heads.clear();
+        }
+        head = m_heads.insert(headText, layOut(headText));
+    }
+    if (newTail) {
+        if (m_tails.size() >= keptPieces) {
+            m_tails.clear();
+        }
+        tail = m_tails.insert(tailText, layOut(tailText));
+    }
+    // A new piece is checked once, against the whole text it first comes in.
+    if (newHead || newTail) {
+        const bool joins = joinExactly(text, *head, *tail);
+        head->joins = newHead ? joins : head->joins;
+        tail->joins = newTail ? joins : tail->joins;
+    }
+    if (!head->joins || !tail->joins) {
+        return std::nullopt;
+    }
+    return Pieces{*head, *tail};
+}
+
+QPointF LabelWidget::originOf(const Pieces& pieces) const {
+    const QRect area = textArea();
+    const qreal width = pieces.head.advance + pieces.tail.width;
+    const qreal height = pieces.head.height;
+    QPointF origin = area.topLeft();
+    if (m_alignment & Qt::AlignHCenter) {
+        origin.rx() += (area.width() - width) / 2;
+    } else if (m_alignment & Qt::AlignRight) {
+        origin.rx() += area.width() - width;
+    }
+    if (m_alignment & Qt::AlignVCenter) {
+        origin.ry() += (area.height() - height) / 2;
+    } else if (m_alignment & Qt::AlignBottom) {
+        origin.ry() += area.height() - height;
+    }
+    return origin;
+}
+
+QRect LabelWidget::columnsOf(const Piece& piece, qreal left) const {
+    const int zoom = zoomOf(*this);
+    const int first = qFloor(left + piece.inkLeft) - inkMargin;
+    const int last = qCeil(left + piece.inkRight) + inkMargin;
+    return QRect(first * zoom, 0, (last - first + 1) * zoom, height());
+}
+
+QRect LabelWidget::changedColumns(const std::optional<Pieces>& before,
+                                  const std::optional<Pieces>& after) const {
+    const QRect whole(0, 0, width(), height());
+    if (!before || !after || before->head.layout != after->head.layout ||
+        before->tail.width != after->tail.width) {
+        return whole;
+    }
+    const qreal tailLeft = originOf(*after).x() + after->head.advance;
+    return (columnsOf(before->tail, tailLeft) | columnsOf(after->tail, tailLeft)) & whole;
+}
+
+QRect LabelWidget::repaintedRect(const QString& from, const QString& to) const {
+    const std::optional<Pieces> before = piecesOf(from);
+    const std::optional<Pieces> after = piecesOf(to);
+    return (inkRectOf(from, before) | inkRectOf(to, after)) & changedColumns(before, after);
+}
+
+void LabelWidget::drawText(QPainter& painter, const QRegion& region) const {
+    const std::optional<Pieces>& pieces = m_pieces;
+    const QRect area = textArea();
+    const QPointF origin = pieces ? originOf(*pieces) : QPointF();
+    // A text larger than its area is drawn whole, cut at the area's edge.
+    if (!pieces ||
+        !QRectF(area).contains(QRectF(
+            origin, QSizeF(pieces->head.advance + pieces->tail.width, pieces->head.height)))) {
+        painter.drawText(area, static_cast<int>(m_alignment), m_text);
+        return;
+    }
+    // A piece whose columns lie outside the repainted region is left as it is.
+    const QPointF tailOrigin = origin + QPointF(pieces->head.advance, 0);
+    if (region.intersects(columnsOf(pieces->head, origin.x()))) {
+        pieces->head.layout->draw(&painter, origin);
+    }
+    if (region.intersects(columnsOf(pieces->tail, tailOrigin.x()))) {
+        pieces->tail.layout->draw(&painter, tailOrigin);
+    }
 }
 
 void LabelWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -46,6 +268,10 @@ QRect LabelWidget::textArea() const {
 }
 
 QRect LabelWidget::inkRect(const QString& text) const {
+    return inkRectOf(text, piecesOf(text));
+}
+
+QRect LabelWidget::inkRectOf(const QString& text, const std::optional<Pieces>& pieces) const {
     if (text.isEmpty()) {
         return {};
     }
@@ -57,13 +283,21 @@ QRect LabelWidget::inkRect(const QString& text) const {
     const QFontMetricsF metrics(font());
     qreal top = 0;
     qreal bottom = 0;
-    for (const QChar character : text) {
-        if (character.isMark() || character.isSurrogate()) {
+    if (pieces) {
+        if (pieces->head.mark || pieces->tail.mark) {
             return whole;
         }
-        const QRectF glyph = metrics.boundingRect(character);
-        top = std::min(top, glyph.top());
-        bottom = std::max(bottom, glyph.bottom());
+        top = std::min(pieces->head.inkTop, pieces->tail.inkTop);
+        bottom = std::max(pieces->head.inkBottom, pieces->tail.inkBottom);
+    } else {
+        for (const QChar character : text) {
+            if (character.isMark() || character.isSurrogate()) {
+                return whole;
+            }
+            const QRectF glyph = metrics.boundingRect(character);
+            top = std::min(top, glyph.top());
+            bottom = std::max(bottom, glyph.bottom());
+        }
     }
     const QRect area = textArea();
     qreal lineTop = area.top();
@@ -78,7 +312,7 @@ QRect LabelWidget::inkRect(const QString& text) const {
     return QRect(0, first * zoom, width(), (last - first + 1) * zoom) & whole;
 }
 
-void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
+void LabelWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     const int zoom = zoomOf(*this);
@@ -88,8 +322,11 @@ void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
                     palette().color(QPalette::WindowText));
     }
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(textArea(), static_cast<int>(m_alignment), m_text);
-    m_inkRect = inkRect(m_text);
+    drawText(painter, event->region());
+    if (!m_inkKnown) {
+        m_inkRect = inkRectOf(m_text, m_pieces);
+        m_inkKnown = true;
+    }
 }
 
 void LabelWidget::showLabel() {
@@ -98,16 +335,25 @@ void LabelWidget::showLabel() {
     const int shape = m_label.borderStyle() == 1 ? QFrame::Box : QFrame::NoFrame;
     if (frameShape() != shape) {
         setFrameStyle(shape | QFrame::Plain);
+        m_inkKnown = false;
     }
     const QString caption = QString::fromStdString(m_label.caption());
     if (caption == m_text) {
         return;
     }
-    // A hidden label is painted whole when it is shown: its text is not measured before.
+    // A hidden label is painted whole when it is shown: its text is not measured before. The new
+    // text's ink, measured here, is where it will draw when painted.
+    std::optional<Pieces> pieces = piecesOf(caption);
     if (isVisible()) {
-        update(m_inkRect | inkRect(caption));
+        const QRect ink = inkRectOf(caption, pieces);
+        update(m_inkKnown ? (m_inkRect | ink) & changedColumns(m_pieces, pieces) : rect());
+        m_inkRect = ink;
+        m_inkKnown = true;
+    } else {
+        m_inkKnown = false;
     }
     m_text = caption;
+    m_pieces = std::move(pieces);
     if (accessibleName().isEmpty()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);

@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QFrame>
+#include <QHash>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
+
+class QPainter;
+class QTextLayout;
 
 namespace vantor {
 
@@ -23,12 +29,65 @@ public:
     // The rectangle, in the label's pixels, that holds every pixel the text may draw.
     [[nodiscard]] QRect inkRect(const QString& text) const;
 
+    // A label whose text changes often but is made of a few pieces (the date: a month's name and
+    // a day) lays each piece out once, up to and including the last space and after it, and
+    // draws a new text from the two kept pieces: the same pixels as laying the whole text out
+    // again. A text whose pieces do not join exactly as the whole text lays out (a pair kerned
+    // across them, a right-to-left script) is drawn whole. When only the second piece changes
+    // and the text keeps its width (a new day in the same month), only the columns of the old
+    // and new second piece are repainted.
+    void setDrawnInPieces(bool pieces);
+
+    // The rectangle, in the label's pixels, that a change of text from one to the other repaints.
+    [[nodiscard]] QRect repaintedRect(const QString& from, const QString& to) const;
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // One piece of a text drawn in pieces: laid out on one line at the origin.
+    struct Piece {
+        std::shared_ptr<QTextLayout> layout;
+        // The pen's advance over the piece, a trailing space included.
+        qreal advance = 0;
+        // Its width without a trailing space, as a line's width is measured.
+        qreal width = 0;
+        qreal height = 0;
+        // The rows its glyphs cover around the baseline; a combining mark covers the whole label.
+        qreal inkTop = 0;
+        qreal inkBottom = 0;
+        // The columns its glyphs cover from its origin.
+        qreal inkLeft = 0;
+        qreal inkRight = 0;
+        bool mark = false;
+        // Whether it joins the other pieces as the whole text lays out.
+        bool joins = false;
+    };
+    struct Pieces {
+        Piece head;
+        Piece tail;
+    };
+
     void showLabel();
+    // The text's two kept pieces, laid out now if new, when the label draws in pieces and the
+    // pieces join exactly.
+    [[nodiscard]] std::optional<Pieces> piecesOf(const QString& text) const;
+    [[nodiscard]] Piece layOut(const QString& text) const;
+    [[nodiscard]] bool joinExactly(const QString& text, const Piece& head, const Piece& tail) const;
+    // Where a text in pieces starts, in the normal size's pixels: where one line of the whole
+    // text would.
+    [[nodiscard]] QPointF originOf(const Pieces& pieces) const;
+    // The label's columns, in its pixels, that a piece placed at `left` (normal size) may draw.
+    [[nodiscard]] QRect columnsOf(const Piece& piece, qreal left) const;
+    // The changed columns when the text changes from one to the other; the whole label unless
+    // only the second piece changed and the text kept its width.
+    [[nodiscard]] QRect changedColumns(const std::optional<Pieces>& before,
+                                       const std::optional<Pieces>& after) const;
+    [[nodiscard]] QRect inkRectOf(const QString& text, const std::optional<Pieces>& pieces) const;
+    void drawText(QPainter& painter, const QRegion& region) const;
     // Where the text goes, in the normal size's pixels.
     [[nodiscard]] QRect textArea() const;
 
@@ -36,8 +95,15 @@ private:
     std::function<void()> m_afterAction;
     QString m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    // Where the text has drawn when the label was last painted.
+    // Where the text draws at the label's size, once measured (a new size, border or alignment
+    // measures it again when the label is next painted).
     QRect m_inkRect;
+    bool m_inkKnown = false;
+    bool m_inPieces = false;
+    // The pieces of the text shown, when it is drawn in pieces.
+    std::optional<Pieces> m_pieces;
+    mutable QHash<QString, Piece> m_heads;
+    mutable QHash<QString, Piece> m_tails;
 };
 
 } // namespace vantor

@@ -313,6 +313,8 @@ void MainWindow::createControls() {
     dateFont.setPointSizeF(dateFontPoints);
     date->setFont(dateFont);
     date->setAlignment(Qt::AlignCenter);
+    // A new date at every tick of the clock, from twelve names and thirty-one days.
+    date->setDrawnInPieces(true);
 
     for (CheckBox* box : controls.checkBoxes()) {
         place<CheckBoxWidget>(box->name(), *box);
