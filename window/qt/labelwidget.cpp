@@ -59,6 +59,23 @@ void appendGlyphs(std::vector<PlacedGlyph>& glyphs, const QTextLayout& layout, q
     }
 }
 
+// The rows a text's characters cover around the baseline, top and bottom; none for a text with
+// a combining mark or a surrogate, which may draw anywhere in the label.
+std::optional<std::pair<qreal, qreal>> inkRows(const QString& text, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    qreal top = 0;
+    qreal bottom = 0;
+    for (const QChar character : text) {
+        if (character.isMark() || character.isSurrogate()) {
+            return std::nullopt;
+        }
+        const QRectF glyph = metrics.boundingRect(character);
+        top = std::min(top, glyph.top());
+        bottom = std::max(bottom, glyph.bottom());
+    }
+    return std::pair{top, bottom};
+}
+
 } // namespace
 
 LabelWidget::LabelWidget(Label& label, std::function<void()> afterAction, QWidget* parent)
@@ -107,27 +124,15 @@ LabelWidget::Piece LabelWidget::layOut(const QString& text) const {
     piece.width = line.naturalTextWidth();
     piece.height = line.height();
     // Each glyph's outline where the line puts it (a run's own rectangle spans the advances).
+    std::vector<PlacedGlyph> glyphs;
+    appendGlyphs(glyphs, *piece.layout, 0);
     QRectF ink;
-    for (const QGlyphRun& run : piece.layout->glyphRuns()) {
-        const QRawFont font = run.rawFont();
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype at = 0; at < indexes.size() && at < positions.size(); ++at) {
-            ink |= font.boundingRect(indexes[at]).translated(positions[at]);
-        }
+    for (const PlacedGlyph& glyph : glyphs) {
+        ink |= glyph.font.boundingRect(glyph.index).translated(glyph.position);
     }
     piece.inkLeft = ink.left();
     piece.inkRight = ink.right();
-    const QFontMetricsF metrics(font());
-    for (const QChar character : text) {
-        if (character.isMark() || character.isSurrogate()) {
-            piece.mark = true;
-            break;
-        }
-        const QRectF glyph = metrics.boundingRect(character);
-        piece.inkTop = std::min(piece.inkTop, glyph.top());
-        piece.inkBottom = std::max(piece.inkBottom, glyph.bottom());
-    }
+    piece.rows = inkRows(text, font());
     return piece;
 }
 
@@ -280,25 +285,18 @@ QRect LabelWidget::inkRectOf(const QString& text, const std::optional<Pieces>& p
     // The rows the characters' glyphs cover around the baseline, placed as the text is drawn,
     // across the label's whole width. A combining mark is placed by the shaping, not where its
     // glyph alone would go: such a text repaints the whole label.
-    const QFontMetricsF metrics(font());
-    qreal top = 0;
-    qreal bottom = 0;
-    if (pieces) {
-        if (pieces->head.mark || pieces->tail.mark) {
-            return whole;
-        }
-        top = std::min(pieces->head.inkTop, pieces->tail.inkTop);
-        bottom = std::max(pieces->head.inkBottom, pieces->tail.inkBottom);
-    } else {
-        for (const QChar character : text) {
-            if (character.isMark() || character.isSurrogate()) {
-                return whole;
-            }
-            const QRectF glyph = metrics.boundingRect(character);
-            top = std::min(top, glyph.top());
-            bottom = std::max(bottom, glyph.bottom());
-        }
+    std::optional<std::pair<qreal, qreal>> rows;
+    if (!pieces) {
+        rows = inkRows(text, font());
+    } else if (pieces->head.rows && pieces->tail.rows) {
+        rows = std::pair{std::min(pieces->head.rows->first, pieces->tail.rows->first),
+                         std::max(pieces->head.rows->second, pieces->tail.rows->second)};
     }
+    if (!rows) {
+        return whole;
+    }
+    const auto [top, bottom] = *rows;
+    const QFontMetricsF metrics(font());
     const QRect area = textArea();
     qreal lineTop = area.top();
     if (m_alignment & Qt::AlignVCenter) {

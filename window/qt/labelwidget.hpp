@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QPainter;
 class QTextLayout;
@@ -56,13 +57,12 @@ private:
         // Its width without a trailing space, as a line's width is measured.
         qreal width = 0;
         qreal height = 0;
-        // The rows its glyphs cover around the baseline; a combining mark covers the whole label.
-        qreal inkTop = 0;
-        qreal inkBottom = 0;
+        // The rows its glyphs cover around the baseline (top, bottom); none when a combining mark
+        // may draw anywhere in the label.
+        std::optional<std::pair<qreal, qreal>> rows;
         // The columns its glyphs cover from its origin.
         qreal inkLeft = 0;
         qreal inkRight = 0;
-        bool mark = false;
         // Whether it joins the other pieces as the whole text lays out.
         bool joins = false;
     };
