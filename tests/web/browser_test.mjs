@@ -227,21 +227,47 @@ check(/cannot run/.test(await unable.locator("#ended").textContent()) && !(await
       "a browser that cannot run the logic gets a message in place of the window");
 await unable.close();
 // The live window's canvases drawn apart from the page, and, as in a browser that cannot hand
-// them over, in the page.
-const liveShot = async (handOver) => {
+// them over, in the page; `then` goes on with the page before it is closed.
+const liveShot = async (init, then) => {
   const live = await german.newPage();
-  if (!handOver) await live.addInitScript(() => { delete HTMLCanvasElement.prototype.transferControlToOffscreen; });
+  if (init) await live.addInitScript(init);
   await live.goto("file://" + pagePath);
   await whenShown(live);
   await live.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
-  const shot = [await live.screenshot(), await live.locator('[data-name="tLab"]').getAttribute("aria-label")];
+  const shot = [await live.screenshot(), await live.locator('[data-name="tLab"]').getAttribute("aria-label"),
+                then && await then(live)];
   await live.close();
   return shot;
 };
-const [apart, germanDate] = await liveShot(true);
-const [inPage] = await liveShot(false);
+const [apart, germanDate] = await liveShot(null);
+const [inPage] = await liveShot(() => { delete HTMLCanvasElement.prototype.transferControlToOffscreen; });
 check(firstFrame.equals(apart) && firstFrame.equals(inPage),
       `the first frame is pixel for pixel the live window (${germanDate}), its canvases drawn apart from the page and in it`);
+// A drawing worker that fails once it holds the canvases (here its script throws): the page puts
+// new canvases in their places and draws the views itself, as they stand and at every step.
+const [recovered, , stepped] = await liveShot(() => {
+  const Real = Worker;
+  window.Worker = class extends Real {
+    constructor() { super(URL.createObjectURL(new Blob(["throw new Error('no drawing')"], { type: "text/javascript" }))); }
+  };
+}, async (live) => {
+  await live.keyboard.press("Control+ArrowRight");
+  return live.evaluate(() => vantorPage.then((p) => ({
+    date: document.querySelector('[data-name="tLab"]').getAttribute("aria-label"),
+    followed: p.layout.controls.filter((c) => c.kind === "surface").every((c) => {
+      const canvas = document.querySelector(`[data-name="${c.name}"] canvas`);
+      const logic = p.win.pixels(c.surface);
+      try {
+        const drawn = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+        return drawn.length === logic.length && drawn.every((byte, i) => byte === logic[i]);
+      } catch {
+        return false;   // still the worker's: the page cannot read it
+      }
+    }),
+  })));
+});
+check(recovered.equals(firstFrame) && stepped.date !== germanDate && stepped.followed,
+      `a failed drawing worker: the views come back drawn in the page and follow a step (to ${stepped.date})`);
 
 check(errors.length === 0, "no script errors" + (errors.length ? ": " + errors.join("; ") : ""));
 check(network.length === 0, "no network request" + (network.length ? ": " + network.join(", ") : ""));

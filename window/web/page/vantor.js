@@ -266,13 +266,15 @@ const vantorPage = (async () => {
       if (place.accessibleName) canvas.setAttribute("aria-label", place.accessibleName);
       el.appendChild(canvas);
       const index = canvases.push(canvas) - 1;
-      let painted = false;
+      let paintedOn = null;
       refresh.push(() => {
         // Only the rectangles drawn on since the last paint go to the canvas, copied out of the
-        // window's memory; the first time, the whole view.
-        const rects = painted ? win.changedRects(surface).slice() : [0, 0, width, height];
-        if (!painted) win.changedRects(surface);
-        painted = true;
+        // window's memory; the whole view into a canvas not drawn on yet (the first, or one put
+        // in place of a failed worker's).
+        const whole = paintedOn !== canvases[index];
+        const rects = whole ? [0, 0, width, height] : win.changedRects(surface).slice();
+        if (whole) win.changedRects(surface);
+        paintedOn = canvases[index];
         const bytes = win.pixels(surface);
         for (let i = 0; i < rects.length; i += 4) {
           const left = rects[i], top = rects[i + 1], w = rects[i + 2], h = rects[i + 3];
@@ -433,7 +435,27 @@ const vantorPage = (async () => {
     mirror();
   };
   const transparent = canvases.map((canvas) => canvas === date?.canvas);
-  painter = apart ? apart(canvases, transparent, drawn) : inPagePainter(canvases, transparent);
+  // A worker that fails cannot give its canvases back: new ones, with the same names for screen
+  // readers, take their places and are drawn in the page from then on, whole the first time, so
+  // the views come back as the window's logic holds them. Should that fail too, the first frame,
+  // if still there, stays up with a message.
+  const drawInPage = () => {
+    try {
+      canvases.forEach((canvas, i) => {
+        canvases[i] = canvas.cloneNode(false);
+        canvas.replaceWith(canvases[i]);
+      });
+      if (date) Object.assign(date, { canvas: canvases[date.index], shown: null, box: null });
+      painter = inPagePainter(canvases, transparent);
+      mirror();
+      drawn();
+    } catch (error) {
+      painter = null;
+      hooks.message("warning", "Vantor", "The views cannot be drawn in this browser (" + error.message +
+                    "). The controls still work; reload the page to try again.");
+    }
+  };
+  painter = apart ? apart(canvases, transparent, drawn, drawInPage) : inPagePainter(canvases, transparent);
   refit();
   addEventListener("resize", refit);
   if (!vantorFirst.painted) vantorFirst.whenPainted(windowEl);
@@ -474,7 +496,7 @@ function offscreenPainting() {
       !HTMLCanvasElement.prototype.transferControlToOffscreen) {
     return null;
   }
-  return (canvases, transparent, drawn) => {
+  return (canvases, transparent, drawn, failed) => {
     const source = `"use strict";
 const drawDate = ${vantorFirst.drawDate};
 const contextOf = ${contextOf};
@@ -499,6 +521,8 @@ onmessage = ({ data }) => {
   waiting.push(data);
   if (waiting.length === 1) ready.then(() => setTimeout(draw, 4));
 };
+// A frame it cannot read is the worker's failure, which the page hears of.
+onmessageerror = () => { throw new Error("a frame could not be read"); };
 const waiting = [];
 const draw = () => {
   for (const frame of waiting) vantorPaint(contexts, frame, drawDate);
@@ -519,7 +543,31 @@ const draw = () => {
     } finally {
       URL.revokeObjectURL(url);
     }
-    worker.onmessage = worker.onerror = () => drawn();
+    // A worker that fails once it holds the canvases (an error in its script or while drawing,
+    // a message it cannot read) or has not drawn its first pictures within a few seconds of the
+    // page being shown is given up, and the page draws the views itself (`failed`).
+    let late = 0;
+    let gaveUp = false;
+    const giveUp = () => {
+      if (gaveUp) return;
+      gaveUp = true;
+      clearTimeout(late);
+      document.removeEventListener("visibilitychange", wait);
+      worker.terminate();
+      failed();
+    };
+    const wait = () => {
+      clearTimeout(late);
+      if (!document.hidden) late = setTimeout(giveUp, 5000);
+    };
+    document.addEventListener("visibilitychange", wait);
+    wait();
+    worker.onmessage = () => {
+      clearTimeout(late);
+      document.removeEventListener("visibilitychange", wait);
+      drawn();
+    };
+    worker.onerror = worker.onmessageerror = giveUp;
     const faces = [...document.styleSheets].flatMap((sheet) => [...sheet.cssRules])
       .filter((rule) => rule instanceof CSSFontFaceRule)
       .map(({ style }) => ({ family: style.getPropertyValue("font-family").replace(/"/g, ""),
