@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <mutex>
+#include <utility>
 
 namespace vantor {
 namespace {
@@ -27,6 +29,10 @@ struct Pictures {
         load(QStringLiteral("runback.png")),      load(QStringLiteral("stop.png")),
         load(QStringLiteral("runforward.png")),   load(QStringLiteral("stepforward.png")),
         load(QStringLiteral("runback_grey.png")), load(QStringLiteral("runforward_grey.png"))};
+    // The views' backgrounds, until the first window takes them.
+    std::mutex rastersLock;
+    Raster monthDialRaster = rasterOf(monthDial);
+    Raster starFieldRaster = rasterOf(starField);
 };
 
 // The icon's pictures, apart: the window needs them only once its first frame is shown.
@@ -41,9 +47,17 @@ struct Icons {
     }();
 };
 
-const Pictures& pictures() {
-    static const Pictures all;
+Pictures& pictures() {
+    static Pictures all;
     return all;
+}
+
+// The raster made with the pictures, taken out of them, or a new one when it is gone.
+[[nodiscard]] Raster takeRaster(Raster Pictures::*prepared, const QImage& image) {
+    Pictures& all = pictures();
+    const std::lock_guard<std::mutex> lock(all.rastersLock);
+    Raster& raster = all.*prepared;
+    return raster.empty() ? rasterOf(image) : std::exchange(raster, Raster());
 }
 
 const Icons& icons() {
@@ -116,6 +130,14 @@ QImage imageOf(const Raster& raster) {
                   reinterpret_cast<QRgb*>(image.scanLine(y)));
     }
     return image;
+}
+
+Raster monthDialRaster() {
+    return takeRaster(&Pictures::monthDialRaster, monthDial());
+}
+
+Raster starFieldRaster() {
+    return takeRaster(&Pictures::starFieldRaster, starField());
 }
 
 QIcon appIcon() {

@@ -32,6 +32,12 @@ void decodePictures();
 [[nodiscard]] Raster rasterOf(const QImage& image);
 [[nodiscard]] QImage imageOf(const Raster& raster);
 
+// rasterOf(monthDial()) and rasterOf(starField()), the views' backgrounds. decodePictures makes
+// one of each, so that their memory is first written on its thread rather than while the window
+// is built; the first call takes that one, any later call makes a new one.
+[[nodiscard]] Raster monthDialRaster();
+[[nodiscard]] Raster starFieldRaster();
+
 // The window icon in 32, 48, 64, 128 and 256 pixels. Needs a QGuiApplication.
 [[nodiscard]] QIcon appIcon();
 

@@ -126,7 +126,7 @@ void showMenuItem(QAction& action, const MenuItem& item) {
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_form(makePlatform(), rasterOf(monthDial()), rasterOf(starField())) {
+    : QMainWindow(parent), m_form(makePlatform(), monthDialRaster(), starFieldRaster()) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
