@@ -128,7 +128,9 @@ LabelWidget::Piece LabelWidget::layOut(const QString& text) const {
     appendGlyphs(glyphs, *piece.layout, 0);
     QRectF ink;
     for (const PlacedGlyph& glyph : glyphs) {
-        ink |= glyph.font.boundingRect(glyph.index).translated(glyph.position);
+        const QRectF outline = glyph.font.boundingRect(glyph.index).translated(glyph.position);
+        ink |= outline;
+        piece.glyphs.push_back({glyph.index, glyph.position, outline, glyph.font});
     }
     piece.inkLeft = ink.left();
     piece.inkRight = ink.right();
@@ -210,9 +212,13 @@ QPointF LabelWidget::originOf(const Pieces& pieces) const {
 }
 
 QRect LabelWidget::columnsOf(const Piece& piece, qreal left) const {
+    return columnsOf(piece.inkLeft, piece.inkRight, left);
+}
+
+QRect LabelWidget::columnsOf(qreal inkLeft, qreal inkRight, qreal left) const {
     const int zoom = zoomOf(*this);
-    const int first = qFloor(left + piece.inkLeft) - inkMargin;
-    const int last = qCeil(left + piece.inkRight) + inkMargin;
+    const int first = qFloor(left + inkLeft) - inkMargin;
+    const int last = qCeil(left + inkRight) + inkMargin;
     return QRect(first * zoom, 0, (last - first + 1) * zoom, height());
 }
 
@@ -224,7 +230,21 @@ QRect LabelWidget::changedColumns(const std::optional<Pieces>& before,
         return whole;
     }
     const qreal tailLeft = originOf(*after).x() + after->head.advance;
-    return (columnsOf(before->tail, tailLeft) | columnsOf(after->tail, tailLeft)) & whole;
+    const std::vector<Piece::Glyph>& old = before->tail.glyphs;
+    const std::vector<Piece::Glyph>& now = after->tail.glyphs;
+    if (old.size() != now.size()) {
+        return (columnsOf(before->tail, tailLeft) | columnsOf(after->tail, tailLeft)) & whole;
+    }
+    // A glyph drawn alike at the same place keeps its pixels: a new day whose tens stay repaints
+    // the units alone.
+    QRect changed;
+    for (std::size_t at = 0; at < now.size(); ++at) {
+        if (old[at] != now[at]) {
+            changed |= columnsOf(old[at].ink.left(), old[at].ink.right(), tailLeft) |
+                       columnsOf(now[at].ink.left(), now[at].ink.right(), tailLeft);
+        }
+    }
+    return changed & whole;
 }
 
 QRect LabelWidget::repaintedRect(const QString& from, const QString& to) const {

@@ -2,11 +2,13 @@
 
 #include <QFrame>
 #include <QHash>
+#include <QRawFont>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class QPainter;
 class QTextLayout;
@@ -65,6 +67,16 @@ private:
         qreal inkRight = 0;
         // Whether it joins the other pieces as the whole text lays out.
         bool joins = false;
+        // Each glyph's outline where the line puts it, with the glyph, for telling which glyphs
+        // two texts of the same width draw alike.
+        struct Glyph {
+            quint32 index = 0;
+            QPointF position;
+            QRectF ink;
+            QRawFont font;
+            bool operator==(const Glyph&) const = default;
+        };
+        std::vector<Glyph> glyphs;
     };
     struct Pieces {
         Piece head;
@@ -82,8 +94,10 @@ private:
     [[nodiscard]] QPointF originOf(const Pieces& pieces) const;
     // The label's columns, in its pixels, that a piece placed at `left` (normal size) may draw.
     [[nodiscard]] QRect columnsOf(const Piece& piece, qreal left) const;
-    // The changed columns when the text changes from one to the other; the whole label unless
-    // only the second piece changed and the text kept its width.
+    [[nodiscard]] QRect columnsOf(qreal inkLeft, qreal inkRight, qreal left) const;
+    // The changed columns when the text changes from one to the other: the whole label unless
+    // only the second piece changed and the text kept its width, then the columns of the
+    // second piece's glyphs that differ.
     [[nodiscard]] QRect changedColumns(const std::optional<Pieces>& before,
                                        const std::optional<Pieces>& after) const;
     [[nodiscard]] QRect inkRectOf(const QString& text, const std::optional<Pieces>& pieces) const;
