@@ -5,6 +5,7 @@
 #include "tests/qt/windowfixture.hpp"
 #include "window/layout.hpp"
 
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <map>
@@ -35,6 +36,12 @@ TEST_F(ZoomTest, KeysGrowEveryControlTogetherAsFarAsTheScreenHasRoom) {
     const QSize normalWindow = window.size();
     const QSize normalClient = window.centralWidget()->size();
     const int normalBar = window.menuBar()->height();
+    std::map<QMenu*, QSize> normalMenus;
+    for (QAction* title : window.menuBar()->actions()) {
+        if (QMenu* menu = title->menu(); menu != nullptr && !menu->actions().isEmpty()) {
+            normalMenus[menu] = menu->sizeHint();
+        }
+    }
 
     for (int presses = 0; presses < 4; ++presses) {
         press(Qt::Key_Plus);
@@ -50,12 +57,19 @@ TEST_F(ZoomTest, KeysGrowEveryControlTogetherAsFarAsTheScreenHasRoom) {
     }
     if (zoom > 1) {
         EXPECT_GT(window.menuBar()->height(), normalBar) << "the menus' text grows too";
+        for (const auto& [menu, size] : normalMenus) {
+            EXPECT_GT(menu->sizeHint().height(), size.height())
+                << "items of " << menu->objectName().toStdString();
+        }
     }
 
     press(Qt::Key_Minus);
     EXPECT_EQ(window.zoom(), std::max(1, zoom - 1));
     press(Qt::Key_0);
     EXPECT_EQ(window.size(), normalWindow);
+    for (const auto& [menu, size] : normalMenus) {
+        EXPECT_EQ(menu->sizeHint(), size) << "items of " << menu->objectName().toStdString();
+    }
     EXPECT_EQ(window.controlWidget("FstepBut")->geometry(), normal["FstepBut"]);
 }
 

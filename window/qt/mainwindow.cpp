@@ -477,8 +477,11 @@ void MainWindow::setZoom(int zoom) {
     }
     const QFont font = menuFont(zoom);
     menuBar()->setFont(font);
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
-        menu->setFont(font);
+    // The menus belong to the window, not the bar: each is reached through its title.
+    for (QAction* title : menuBar()->actions()) {
+        if (QMenu* menu = title->menu()) {
+            menu->setFont(font);
+        }
     }
     setFixedSize(m_client->width(), m_client->height() + menuBar()->sizeHint().height());
     centreOnScreen();
