@@ -36,10 +36,22 @@ TEST_F(ZoomTest, KeysGrowEveryControlTogetherAsFarAsTheScreenHasRoom) {
     const QSize normalWindow = window.size();
     const QSize normalClient = window.centralWidget()->size();
     const int normalBar = window.menuBar()->height();
-    std::map<QMenu*, QSize> normalMenus;
+    // A menu's size, and the height its separator line takes, once it has opened.
+    const auto opened = [](QMenu* menu) {
+        menu->popup(QPoint());
+        int separator = 0;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) {
+                separator = menu->actionGeometry(action).height();
+            }
+        }
+        menu->hide();
+        return std::pair(menu->sizeHint(), separator);
+    };
+    std::map<QMenu*, std::pair<QSize, int>> normalMenus;
     for (QAction* title : window.menuBar()->actions()) {
         if (QMenu* menu = title->menu(); menu != nullptr && !menu->actions().isEmpty()) {
-            normalMenus[menu] = menu->sizeHint();
+            normalMenus[menu] = opened(menu);
         }
     }
 
@@ -57,9 +69,11 @@ TEST_F(ZoomTest, KeysGrowEveryControlTogetherAsFarAsTheScreenHasRoom) {
     }
     if (zoom > 1) {
         EXPECT_GT(window.menuBar()->height(), normalBar) << "the menus' text grows too";
-        for (const auto& [menu, size] : normalMenus) {
-            EXPECT_GT(menu->sizeHint().height(), size.height())
-                << "items of " << menu->objectName().toStdString();
+        for (const auto& [menu, normalMenu] : normalMenus) {
+            const auto [size, separator] = opened(menu);
+            EXPECT_GT(size.height(), normalMenu.first.height()) << menu->objectName().toStdString();
+            EXPECT_TRUE(separator == 0 || separator > normalMenu.second)
+                << "the separator line in " << menu->objectName().toStdString();
         }
     }
 
@@ -67,8 +81,8 @@ TEST_F(ZoomTest, KeysGrowEveryControlTogetherAsFarAsTheScreenHasRoom) {
     EXPECT_EQ(window.zoom(), std::max(1, zoom - 1));
     press(Qt::Key_0);
     EXPECT_EQ(window.size(), normalWindow);
-    for (const auto& [menu, size] : normalMenus) {
-        EXPECT_EQ(menu->sizeHint(), size) << "items of " << menu->objectName().toStdString();
+    for (const auto& [menu, normalMenu] : normalMenus) {
+        EXPECT_EQ(opened(menu), normalMenu) << menu->objectName().toStdString();
     }
     EXPECT_EQ(window.controlWidget("FstepBut")->geometry(), normal["FstepBut"]);
 }

@@ -355,12 +355,19 @@ QMenu* MainWindow::createMenu(const MenuShape& shape) {
     // File and Help open with a separator line above their one command; it is kept and drawn
     // with room around it, where the default would hide a leading one under the menu's edge.
     // The line's look is a style sheet, which costs the start about a millisecond a menu: it is
-    // given when the menu first opens, before the menu is laid out.
+    // given when the menu opens, before the menu is laid out, and again when the projector zoom
+    // has changed since, so that the line and its room grow with the window.
     menu->setSeparatorsCollapsible(false);
-    connect(menu, &QMenu::aboutToShow, menu, [menu] {
-        if (menu->styleSheet().isEmpty()) {
-            menu->setStyleSheet(QStringLiteral(
-                "QMenu::separator { height: 1px; background: palette(mid); margin: 3px 4px; }"));
+    connect(menu, &QMenu::aboutToShow, menu, [this, menu] {
+        const int zoom = zoomOf(*this);
+        const QString sheet =
+            QStringLiteral(
+                "QMenu::separator { height: %1px; background: palette(mid); margin: %2px %3px; }")
+                .arg(zoom)
+                .arg(3 * zoom)
+                .arg(4 * zoom);
+        if (menu->styleSheet() != sheet) {
+            menu->setStyleSheet(sheet);
         }
     });
     QAction* titleAction = menu->menuAction();
