@@ -7,6 +7,8 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <map>
 
@@ -112,6 +114,23 @@ TEST_F(ZoomTest, ViewsGrowWithoutSmoothingClicksLandAndBitmapsKeepTheirSize) {
     EXPECT_TRUE(shown(widget("mercator"), window.form().skySurface().Image(), 1));
     EXPECT_TRUE(shown(widget("planView"), window.form().planSurface().Image(), 0));
     expectSavesKeepTheSurfacesSizes();
+}
+
+TEST_F(ZoomTest, MessagesGrowWithTheWindow) {
+    const auto aboutHeight = [this] {
+        window.findChild<QAction*>("HaboutMen")->trigger();
+        auto* box = window.findChild<QMessageBox*>();
+        const int height = box->sizeHint().height();
+        box->button(QMessageBox::Ok)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return height;
+    };
+    const int normal = aboutHeight();
+    press(Qt::Key_Plus);
+    ASSERT_GE(window.zoom(), 2) << "the screen has no room for a zoom";
+    EXPECT_GT(aboutHeight(), normal * 3 / 2);
+    press(Qt::Key_0);
+    EXPECT_EQ(aboutHeight(), normal);
 }
 
 } // namespace

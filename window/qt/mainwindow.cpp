@@ -83,18 +83,23 @@ public:
     }
 };
 
-// Menus use the desktop's menu font, not the window's bold one, grown with the zoom.
-QFont menuFont(int zoom) {
-    QFont font = QApplication::font("QMenuBar");
-    // Every attribute set explicitly, so that nothing is taken over from the window's font.
-    font.setFamilies(font.families().isEmpty() ? QStringList{font.family()} : font.families());
+// The font grown by the projector zoom.
+QFont zoomed(QFont font, int zoom) {
     if (font.pointSizeF() > 0) {
         font.setPointSizeF(font.pointSizeF() * zoom);
     } else {
         font.setPixelSize(font.pixelSize() * zoom);
     }
-    font.setWeight(QFont::Normal);
     return font;
+}
+
+// Menus use the desktop's menu font, not the window's bold one, grown with the zoom.
+QFont menuFont(int zoom) {
+    QFont font = QApplication::font("QMenuBar");
+    // Every attribute set explicitly, so that nothing is taken over from the window's font.
+    font.setFamilies(font.families().isEmpty() ? QStringList{font.family()} : font.families());
+    font.setWeight(QFont::Normal);
+    return zoomed(font, zoom);
 }
 
 // The desktop's window colours: the roles that hold its window background and window text (white
@@ -256,6 +261,10 @@ void MainWindow::showMessage(Platform::Icon icon, const std::string& title, cons
                                                                 : QMessageBox::Information,
                                 QString::fromStdString(title), shown, QMessageBox::Ok, this);
     box->setInformativeText(QString::fromStdString(note));
+    // At a projector the message is read from as far as the window.
+    if (zoom() > minimumZoom) {
+        box->setFont(zoomed(QApplication::font("QMessageBox"), zoom()));
+    }
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
