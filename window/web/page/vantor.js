@@ -138,18 +138,32 @@ const vantorPage = (async () => {
   // What changed in the canvases since the last event, given to the painter at once: each
   // view's changed rectangles (canvas, left, top, width, height, five numbers each) with their
   // pixels one after the other in one block, and the date's text when it changed. One message
-  // with one block costs the page least.
+  // with one block, handed over rather than copied, costs the page least.
   const frame = { rects: [], pixels: null, date: null };
-  let kept = new Uint8ClampedArray(1 << 16);    // the rectangles' pixels until they are sent
-  let keptLength = 0;
-  const keep = (bytes) => {
-    if (keptLength + bytes.length > kept.length) {
-      const larger = new Uint8ClampedArray(2 * (keptLength + bytes.length));
-      larger.set(kept.subarray(0, keptLength));
-      kept = larger;
+  const sources = [];   // for each rectangle: the view's number and width, to copy it from
+  // The rectangles' pixels, copied out of the window's memory into a block of their size: whole
+  // rows in one go where a rectangle is as wide as its view.
+  const gather = () => {
+    let size = 0;
+    for (let i = 0; i < frame.rects.length; i += 5) size += frame.rects[i + 3] * frame.rects[i + 4] * 4;
+    const block = new Uint8ClampedArray(size);
+    const views = new Map();
+    for (let i = 0, s = 0, at = 0; i < frame.rects.length; i += 5, s += 2) {
+      const surface = sources[s], width = sources[s + 1];
+      if (!views.has(surface)) views.set(surface, win.pixels(surface));
+      const bytes = views.get(surface);
+      const left = frame.rects[i + 1], top = frame.rects[i + 2], w = frame.rects[i + 3], h = frame.rects[i + 4];
+      if (w === width) {
+        block.set(bytes.subarray(top * width * 4, (top + h) * width * 4), at);
+        at += w * h * 4;
+        continue;
+      }
+      for (let row = top, from = (top * width + left) * 4; row < top + h; row++, from += width * 4, at += w * 4) {
+        block.set(bytes.subarray(from, from + w * 4), at);
+      }
     }
-    kept.set(bytes, keptLength);
-    keptLength += bytes.length;
+    sources.length = 0;
+    return block;
   };
   const mirror = () => {
     const changes = JSON.parse(win.takeChanges());
@@ -159,10 +173,7 @@ const vantorPage = (async () => {
     }
     if (!painter) return;
     for (const paint of refresh) paint();
-    if (keptLength) {
-      frame.pixels = kept.slice(0, keptLength);
-      keptLength = 0;
-    }
+    if (frame.rects.length) frame.pixels = gather();
     if (date && (date.shown !== date.text || date.scale !== scale)) {
       // The label's style, read once the window is in the page and sent with the first date.
       frame.date = { canvas: date.index, text: date.text, scale };
@@ -272,16 +283,12 @@ const vantorPage = (async () => {
         // window's memory; the whole view into a canvas not drawn on yet (the first, or one put
         // in place of a failed worker's).
         const whole = paintedOn !== canvases[index];
-        const rects = whole ? [0, 0, width, height] : win.changedRects(surface).slice();
+        const rects = whole ? [0, 0, width, height] : win.changedRects(surface);
         if (whole) win.changedRects(surface);
         paintedOn = canvases[index];
-        const bytes = win.pixels(surface);
         for (let i = 0; i < rects.length; i += 4) {
-          const left = rects[i], top = rects[i + 1], w = rects[i + 2], h = rects[i + 3];
-          frame.rects.push(index, left, top, w, h);
-          for (let row = top; row < top + h; row++) {
-            keep(bytes.subarray((row * width + left) * 4, (row * width + left + w) * 4));
-          }
+          frame.rects.push(index, rects[i], rects[i + 1], rects[i + 2], rects[i + 3]);
+          sources.push(surface, width);
         }
       });
       el.addEventListener("click", (e) => e.stopPropagation());
@@ -574,7 +581,8 @@ const draw = () => {
                              src: style.getPropertyValue("src"), weight: style.getPropertyValue("font-weight") }));
     const offscreen = canvases.map((canvas) => canvas.transferControlToOffscreen());
     worker.postMessage({ canvases: offscreen, transparent, faces }, offscreen);
-    return (frame) => worker.postMessage(frame);
+    // The pixels' block is handed to the worker, not copied: the page makes a new one each time.
+    return (frame) => worker.postMessage(frame, frame.pixels ? [frame.pixels.buffer] : []);
   };
 }
 
