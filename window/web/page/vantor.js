@@ -141,12 +141,18 @@ const vantorPage = (async () => {
   // with one block, handed over rather than copied, costs the page least.
   const frame = { rects: [], pixels: null, date: null };
   const sources = [];   // for each rectangle: the view's number and width, to copy it from
-  // The rectangles' pixels, copied out of the window's memory into a block of their size: whole
-  // rows in one go where a rectangle is as wide as its view.
+  // Blocks the painter has done with, to be filled again: writing into memory the browser has
+  // just handed out costs many times what copying into memory already written does.
+  const spare = [];
+  const keepSpare = (buffers) => { for (const b of buffers) if (spare.length < 4 && b.byteLength) spare.push(b); };
+  // The rectangles' pixels, copied out of the window's memory into a block: whole rows in one
+  // go where a rectangle is as wide as its view.
   const gather = () => {
     let size = 0;
     for (let i = 0; i < frame.rects.length; i += 5) size += frame.rects[i + 3] * frame.rects[i + 4] * 4;
-    const block = new Uint8ClampedArray(size);
+    let buffer = spare.pop();
+    if (!buffer || buffer.byteLength < size) buffer = new ArrayBuffer(2 ** Math.ceil(Math.log2(Math.max(size, 1 << 16))));
+    const block = new Uint8ClampedArray(buffer, 0, size);
     const views = new Map();
     for (let i = 0, s = 0, at = 0; i < frame.rects.length; i += 5, s += 2) {
       const surface = sources[s], width = sources[s + 1];
@@ -183,6 +189,8 @@ const vantorPage = (async () => {
     }
     if (frame.rects.length || frame.date) {
       painter(frame);
+      // A painter in the page is done with the block; a worker was handed it and gives it back.
+      if (frame.pixels) keepSpare([frame.pixels.buffer]);
       frame.rects = [];
       frame.pixels = null;
       frame.date = null;
@@ -462,7 +470,7 @@ const vantorPage = (async () => {
                     "). The controls still work; reload the page to try again.");
     }
   };
-  painter = apart ? apart(canvases, transparent, drawn, drawInPage) : inPagePainter(canvases, transparent);
+  painter = apart ? apart(canvases, transparent, drawn, drawInPage, keepSpare) : inPagePainter(canvases, transparent);
   refit();
   addEventListener("resize", refit);
   if (!vantorFirst.painted) vantorFirst.whenPainted(windowEl);
@@ -503,7 +511,7 @@ function offscreenPainting() {
       !HTMLCanvasElement.prototype.transferControlToOffscreen) {
     return null;
   }
-  return (canvases, transparent, drawn, failed) => {
+  return (canvases, transparent, drawn, failed, giveBack) => {
     const source = `"use strict";
 const drawDate = ${vantorFirst.drawDate};
 const contextOf = ${contextOf};
@@ -533,6 +541,9 @@ onmessageerror = () => { throw new Error("a frame could not be read"); };
 const waiting = [];
 const draw = () => {
   for (const frame of waiting) vantorPaint(contexts, frame, drawDate);
+  // The pixels' blocks go back to the page, to be filled again.
+  const blocks = waiting.filter((frame) => frame.pixels).map((frame) => frame.pixels.buffer);
+  if (blocks.length) postMessage({ blocks }, blocks);
   waiting.length = 0;
   // The first pictures are on the screen once the worker's next frame has begun.
   if (first) (self.requestAnimationFrame?.bind(self) ?? ((then) => setTimeout(then, 50)))(() => postMessage("drawn"));
@@ -569,7 +580,11 @@ const draw = () => {
     };
     document.addEventListener("visibilitychange", wait);
     wait();
-    worker.onmessage = () => {
+    worker.onmessage = ({ data }) => {
+      if (data.blocks) {
+        giveBack(data.blocks);
+        return;
+      }
       clearTimeout(late);
       document.removeEventListener("visibilitychange", wait);
       drawn();
