@@ -140,7 +140,7 @@ const vantorPage = (async () => {
   // pixels one after the other in one block, and the date's text when it changed. One message
   // with one block, handed over rather than copied, costs the page least.
   const frame = { rects: [], pixels: null, date: null };
-  const sources = [];   // for each rectangle: the view's number and width, to copy it from
+  const sourceOf = [];  // for each view's canvas: the view's number and width, to copy from
   // Blocks the painter has done with, to be filled again: writing into memory the browser has
   // just handed out costs many times what copying into memory already written does.
   const spare = [];
@@ -154,8 +154,8 @@ const vantorPage = (async () => {
     if (!buffer || buffer.byteLength < size) buffer = new ArrayBuffer(2 ** Math.ceil(Math.log2(Math.max(size, 1 << 16))));
     const block = new Uint8ClampedArray(buffer, 0, size);
     const views = new Map();
-    for (let i = 0, s = 0, at = 0; i < frame.rects.length; i += 5, s += 2) {
-      const surface = sources[s], width = sources[s + 1];
+    for (let i = 0, at = 0; i < frame.rects.length; i += 5) {
+      const { surface, width } = sourceOf[frame.rects[i]];
       if (!views.has(surface)) views.set(surface, win.pixels(surface));
       const bytes = views.get(surface);
       const left = frame.rects[i + 1], top = frame.rects[i + 2], w = frame.rects[i + 3], h = frame.rects[i + 4];
@@ -168,7 +168,6 @@ const vantorPage = (async () => {
         block.set(bytes.subarray(from, from + w * 4), at);
       }
     }
-    sources.length = 0;
     return block;
   };
   const mirror = () => {
@@ -285,6 +284,7 @@ const vantorPage = (async () => {
       if (place.accessibleName) canvas.setAttribute("aria-label", place.accessibleName);
       el.appendChild(canvas);
       const index = canvases.push(canvas) - 1;
+      sourceOf[index] = { surface, width };
       let paintedOn = null;
       refresh.push(() => {
         // Only the rectangles drawn on since the last paint go to the canvas, copied out of the
@@ -296,7 +296,6 @@ const vantorPage = (async () => {
         paintedOn = canvases[index];
         for (let i = 0; i < rects.length; i += 4) {
           frame.rects.push(index, rects[i], rects[i + 1], rects[i + 2], rects[i + 3]);
-          sources.push(surface, width);
         }
       });
       el.addEventListener("click", (e) => e.stopPropagation());
