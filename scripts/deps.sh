@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev
+    qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev libxcb-shape0-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev locales
     xvfb xauth xdotool imagemagick x11-utils libx11-dev dpkg-dev openbox

@@ -13,6 +13,7 @@
 #include "window/qt/menuitemaccessible.hpp"
 #include "window/qt/optionwidget.hpp"
 #include "window/qt/picturebutton.hpp"
+#include "window/qt/pointerhold.hpp"
 #include "window/qt/savefile.hpp"
 #include "window/qt/surfaceview.hpp"
 #include "window/qt/zoom.hpp"
@@ -216,16 +217,32 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             centreBy(size().grownBy(frame));
         }
     }
-    // The icon is no part of the window's first frame: it is given once that frame is shown.
-    if (watched == m_client && event->type() == QEvent::Paint && !m_iconGiven) {
-        m_iconGiven = true;
-        QTimer::singleShot(0, this, [this] { setWindowIcon(appIcon()); });
+    // Once the first frame is painted the window takes the pointer; the icon, no part of that
+    // frame, is given then too.
+    if (watched == m_client && event->type() == QEvent::Paint && !m_firstFramePainted) {
+        m_firstFramePainted = true;
+        QTimer::singleShot(0, this, [this] {
+            if (QWindow* handle = windowHandle()) {
+                acceptPointer(*handle);
+            }
+            setWindowIcon(appIcon());
+        });
     }
     if (watched == m_client && event->type() == QEvent::MouseMove) {
         m_form.controls().retroF.mouseMove();
         refreshSurfaces();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    // The window is about to be mapped, perhaps under the pointer: the entry that the toolkit
+    // answers with a round trip to the display waits until the first frame is painted.
+    if (QWindow* handle = windowHandle(); handle != nullptr && !m_shownOnce) {
+        m_shownOnce = true;
+        ignorePointer(*handle);
+    }
+    QMainWindow::showEvent(event);
 }
 
 Platform MainWindow::makePlatform() {

@@ -41,6 +41,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     [[nodiscard]] Platform makePlatform();
@@ -60,7 +61,8 @@ private:
     void centreBy(QSize outer);
 
     bool m_centreWhenFramed = false;
-    bool m_iconGiven = false;
+    bool m_shownOnce = false;
+    bool m_firstFramePainted = false;
 
     RetroForm m_form;
     QWidget* m_client = nullptr;
