@@ -224,9 +224,9 @@ TEST_F(WindowTest, DateLabelRepaintsEveryPixelItsTextDraws) {
     }
 }
 
-// The date is drawn from its kept pieces, month and day, and a new date repaints only the
-// rectangle it names: the label then shows, for every date of the desktop's language and of
-// German, exactly what drawing the whole text at once shows.
+// The date is drawn from its kept pieces, month and day, the day copied from kept pictures, and a
+// new date repaints only the rectangle it names: the label then shows, for every date of the
+// desktop's language and of German, exactly what drawing the whole text at once shows.
 TEST_F(WindowTest, DateLabelInPiecesShowsWhatTheWholeTextDraws) {
     auto* date = dynamic_cast<LabelWidget*>(widget("tLab"));
     ASSERT_NE(date, nullptr);
@@ -254,6 +254,9 @@ TEST_F(WindowTest, DateLabelInPiecesShowsWhatTheWholeTextDraws) {
     }
     // Within a month only the day's columns are repainted, and only the units' when the tens stay.
     EXPECT_GT(narrowed, texts.size() / 2);
+    // The days' pictures serve many dates each.
+    EXPECT_GT(date->keptPictures(), 0);
+    EXPECT_LT(date->keptPictures(), texts.size() / 4);
     EXPECT_LT(date->repaintedRect(texts[0], texts[1]).width(),
               date->repaintedRect(texts[8], texts[9]).width());
 }

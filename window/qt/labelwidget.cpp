@@ -4,9 +4,11 @@
 #include "window/qt/zoom.hpp"
 
 #include <QAccessible>
+#include <QDataStream>
 #include <QEvent>
 #include <QGlyphRun>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -26,6 +28,17 @@ constexpr int inkMargin = 1;
 // The date's texts are twelve months' names and thirty-one days: far fewer pieces than this are
 // kept, and a label whose texts have more starts again.
 constexpr qsizetype keptPieces = 64;
+
+// Thirty-one days at the few places between pixels the font engine draws them at come to far
+// fewer pictures than this; a label that needs more starts again.
+constexpr qsizetype keptPicturesAtMost = 320;
+
+// Pixels around a glyph's outline, in device pixels, that a picture of it keeps.
+constexpr int pictureMargin = 2;
+
+int floorDivide(int value, int divisor) {
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
 
 // One line at the origin, laid out once and kept with its glyphs, as a label's text is drawn.
 std::shared_ptr<QTextLayout> lineOf(const QString& text, const QFont& font,
@@ -108,6 +121,8 @@ void LabelWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         m_heads.clear();
         m_tails.clear();
+        m_pictures.clear();
+        m_places.clear();
     }
     if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange) {
         m_pieces = piecesOf(m_text);
@@ -118,6 +133,7 @@ void LabelWidget::changeEvent(QEvent* event) {
 
 LabelWidget::Piece LabelWidget::layOut(const QString& text) const {
     Piece piece;
+    piece.text = text;
     piece.layout = lineOf(text, font(), this);
     const QTextLine line = piece.layout->lineAt(0);
     piece.advance = line.horizontalAdvance();
@@ -264,14 +280,149 @@ void LabelWidget::drawText(QPainter& painter, const QRegion& region) const {
         painter.drawText(area, static_cast<int>(m_alignment), m_text);
         return;
     }
-    // A piece whose columns lie outside the repainted region is left as it is.
+    // A piece whose columns lie outside the repainted region is left as it is; a new day alone
+    // is copied from its kept picture.
     const QPointF tailOrigin = origin + QPointF(pieces->head.advance, 0);
-    if (region.intersects(columnsOf(pieces->head, origin.x()))) {
+    const bool headRepainted = region.intersects(columnsOf(pieces->head, origin.x()));
+    if (headRepainted) {
         pieces->head.layout->draw(&painter, origin);
     }
-    if (region.intersects(columnsOf(pieces->tail, tailOrigin.x()))) {
+    if (region.intersects(columnsOf(pieces->tail, tailOrigin.x())) &&
+        (headRepainted || !drawKeptPicture(painter, *pieces, origin))) {
         pieces->tail.layout->draw(&painter, tailOrigin);
     }
+}
+
+const std::vector<int>& LabelWidget::placesBetweenPixels(const Piece& piece, int scale,
+                                                         QImage::Format format) const {
+    if (!m_places.empty() && m_placesScale == scale && m_placesFormat == format) {
+        return m_places;
+    }
+    // The piece's glyphs side by side, each at a whole number of device pixels from the one
+    // before, all shifted by one 64th of a pixel more at each drawing: two shifts drawn alike
+    // are one place for the font engine.
+    QRectF ink;
+    for (const Piece::Glyph& glyph : piece.glyphs) {
+        ink |= glyph.ink.translated(-glyph.position);
+    }
+    const int spacing = qCeil(ink.width()) + 2 * pictureMargin;
+    const int left = qCeil(-ink.left()) + pictureMargin;
+    const int top = qCeil(-ink.top()) + pictureMargin;
+    const int band = (qCeil(ink.height()) + 2 * pictureMargin) * scale;
+    constexpr int shifts = 128;
+    QImage drawn((spacing * static_cast<int>(piece.glyphs.size()) + 2) * scale, band * shifts,
+                 format);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    painter.setPen(Qt::black);
+    for (int shift = 0; shift < shifts; ++shift) {
+        painter.setTransform(QTransform(scale, 0, 0, scale, shift / 64.0, band * shift));
+        int at = 0;
+        for (const Piece::Glyph& glyph : piece.glyphs) {
+            QGlyphRun run;
+            run.setRawFont(glyph.font);
+            run.setGlyphIndexes({glyph.index});
+            run.setPositions({QPointF(left + spacing * at, top)});
+            painter.drawGlyphRun(QPointF(), run);
+            ++at;
+        }
+    }
+    painter.end();
+    const auto bandOf = [&](int shift) {
+        return QByteArrayView(drawn.constScanLine(band * shift), drawn.bytesPerLine() * band);
+    };
+    // Shifts 64 to 127 tell each 64th of a pixel by the first shift drawn alike.
+    m_places.assign(64, 0);
+    for (int shift = 64; shift < shifts; ++shift) {
+        int first = shift;
+        while (first > 0 && bandOf(first - 1) == bandOf(shift)) {
+            --first;
+        }
+        m_places[shift - 64] = first - 64;
+    }
+    m_placesScale = scale;
+    m_placesFormat = format;
+    return m_places;
+}
+
+bool LabelWidget::drawKeptPicture(QPainter& painter, const Pieces& pieces, QPointF origin) const {
+    const QTransform device = painter.deviceTransform();
+    const qreal scale = device.m11();
+    QPaintEngine* engine = painter.paintEngine();
+    if (device.type() > QTransform::TxScale || scale != device.m22() || scale < 1 ||
+        scale != std::round(scale) || device.dx() != std::round(device.dx()) ||
+        device.dy() != std::round(device.dy()) || engine == nullptr ||
+        engine->type() != QPaintEngine::Raster || engine->paintDevice() == nullptr ||
+        engine->paintDevice()->devType() != QInternal::Image) {
+        return false;
+    }
+    const auto* target = static_cast<const QImage*>(engine->paintDevice());
+    const QImage::Format format = target->format();
+    const Piece& tail = pieces.tail;
+    const QPointF tailOrigin = origin + QPointF(pieces.head.advance, 0);
+    const int wholeScale = static_cast<int>(scale);
+    const std::vector<int>& places = placesBetweenPixels(tail, wholeScale, format);
+
+    // Each glyph's place in 64ths of the label's device pixels, as the font engine takes it,
+    // from the first glyph's whole pixel.
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    stream << tail.text << wholeScale << static_cast<int>(format) << painter.pen().color().rgba()
+           << palette().color(QPalette::Window).rgba() << qRound(tailOrigin.y() * scale * 64);
+    int whole = 0;
+    bool first = true;
+    for (const Piece::Glyph& glyph : tail.glyphs) {
+        const int sixtyFourths = qFloor((tailOrigin.x() + glyph.position.x()) * scale * 64);
+        const int pixel = floorDivide(sixtyFourths, 64);
+        const int place = places[sixtyFourths - pixel * 64] + pixel * 64;
+        if (first) {
+            whole = floorDivide(place, 64);
+            first = false;
+        }
+        stream << place - whole * 64;
+    }
+
+    // The device pixels the glyphs may touch.
+    QRectF ink;
+    for (const Piece::Glyph& glyph : tail.glyphs) {
+        ink |= glyph.ink;
+    }
+    const QRect covered(QPoint(qFloor((tailOrigin.x() + ink.left()) * scale) - pictureMargin,
+                               qFloor((tailOrigin.y() + ink.top()) * scale) - pictureMargin),
+                        QPoint(qCeil((tailOrigin.x() + ink.right()) * scale) + pictureMargin,
+                               qCeil((tailOrigin.y() + ink.bottom()) * scale) + pictureMargin));
+    auto picture = m_pictures.find(key);
+    const QRect placed = picture == m_pictures.end()
+                             ? covered
+                             : QRect(picture->offset + QPoint(whole, 0), picture->image.size());
+    // Nothing else may draw where the picture goes: the first piece's columns and the border
+    // stay clear of it.
+    const qreal ratio = scale / painter.worldTransform().m11();
+    QRectF area = QRectF(textArea());
+    area = QRectF(area.topLeft() * scale, area.size() * scale);
+    const int headRight = qCeil((origin.x() + pieces.head.inkRight) * scale) + pictureMargin;
+    if (!area.contains(QRectF(placed)) || placed.left() <= headRight) {
+        return false;
+    }
+    if (picture == m_pictures.end()) {
+        if (m_pictures.size() >= keptPicturesAtMost) {
+            m_pictures.clear();
+        }
+        Picture made{QImage(covered.size(), format), covered.topLeft() - QPoint(whole, 0)};
+        made.image.fill(palette().color(QPalette::Window));
+        QPainter drawing(&made.image);
+        drawing.setTransform(QTransform(scale, 0, 0, scale, -covered.left(), -covered.top()));
+        drawing.setPen(painter.pen());
+        tail.layout->draw(&drawing, tailOrigin);
+        drawing.end();
+        picture = m_pictures.insert(key, std::move(made));
+    }
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(placed.topLeft(), picture->image);
+    painter.restore();
+    return true;
 }
 
 void LabelWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QHash>
+#include <QImage>
 #include <QRawFont>
 #include <QString>
 #include <functional>
@@ -44,6 +45,9 @@ public:
     // The rectangle, in the label's pixels, that a change of text from one to the other repaints.
     [[nodiscard]] QRect repaintedRect(const QString& from, const QString& to) const;
 
+    // How many pictures of the second piece are kept (see `drawKeptPicture`).
+    [[nodiscard]] qsizetype keptPictures() const { return m_pictures.size(); }
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -53,6 +57,7 @@ protected:
 private:
     // One piece of a text drawn in pieces: laid out on one line at the origin.
     struct Piece {
+        QString text;
         std::shared_ptr<QTextLayout> layout;
         // The pen's advance over the piece, a trailing space included.
         qreal advance = 0;
@@ -102,6 +107,15 @@ private:
                                        const std::optional<Pieces>& after) const;
     [[nodiscard]] QRect inkRectOf(const QString& text, const std::optional<Pieces>& pieces) const;
     void drawText(QPainter& painter, const QRegion& region) const;
+    // Copies the second piece's kept device pixels, its glyphs drawn on the background, where
+    // drawing its glyphs would put them; false, drawing nothing, when the painter is not a plain
+    // scaled raster image or the picture would cover pixels of the first piece or the border.
+    bool drawKeptPicture(QPainter& painter, const Pieces& pieces, QPointF origin) const;
+    // For each 64th of a device pixel, the first 64th that the font engine draws a glyph at alike
+    // (it draws at a few places between pixels, not at any): measured once for a scale and an
+    // image format, with the glyphs of `piece`.
+    [[nodiscard]] const std::vector<int>& placesBetweenPixels(const Piece& piece, int scale,
+                                                              QImage::Format format) const;
     // Where the text goes, in the normal size's pixels.
     [[nodiscard]] QRect textArea() const;
 
@@ -118,6 +132,17 @@ private:
     std::optional<Pieces> m_pieces;
     mutable QHash<QString, Piece> m_heads;
     mutable QHash<QString, Piece> m_tails;
+    // The second pieces' pictures, kept by the piece's text, its glyphs' places between device
+    // pixels, the scale, the image format and the colours.
+    struct Picture {
+        QImage image;
+        // Its top-left device pixel, from the whole pixel of the first glyph.
+        QPoint offset;
+    };
+    mutable QHash<QByteArray, Picture> m_pictures;
+    mutable std::vector<int> m_places;
+    mutable int m_placesScale = 0;
+    mutable QImage::Format m_placesFormat = QImage::Format_Invalid;
 };
 
 } // namespace vantor
