@@ -4,7 +4,6 @@
 #include "window/qt/zoom.hpp"
 
 #include <QAccessible>
-#include <QDataStream>
 #include <QEvent>
 #include <QGlyphRun>
 #include <QMouseEvent>
@@ -31,10 +30,11 @@ constexpr qsizetype keptPieces = 64;
 
 // Thirty-one days at the few places between pixels the font engine draws them at come to far
 // fewer pictures than this; a label that needs more starts again.
-constexpr qsizetype keptPicturesAtMost = 320;
+constexpr qsizetype keptPicturesAtMost = 256;
+constexpr int picturesInARow = 16;
 
-// Pixels around a glyph's outline, in device pixels, that a picture of it keeps.
-constexpr int pictureMargin = 2;
+// Device pixels beyond the whole pixels around a glyph's outline that its drawing may touch.
+constexpr int pictureMargin = 1;
 
 int floorDivide(int value, int divisor) {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
@@ -121,7 +121,7 @@ void LabelWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         m_heads.clear();
         m_tails.clear();
-        m_pictures.clear();
+        forgetPictures();
         m_places.clear();
     }
     if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange) {
@@ -280,15 +280,16 @@ void LabelWidget::drawText(QPainter& painter, const QRegion& region) const {
         painter.drawText(area, static_cast<int>(m_alignment), m_text);
         return;
     }
-    // A piece whose columns lie outside the repainted region is left as it is; a new day alone
-    // is copied from its kept picture.
+    // A piece whose columns lie outside the repainted region is left as it is. The second is
+    // copied from its kept picture once a new second piece alone has been repainted (the first
+    // painting does not wait for the font engine's places between pixels to be measured).
     const QPointF tailOrigin = origin + QPointF(pieces->head.advance, 0);
     const bool headRepainted = region.intersects(columnsOf(pieces->head, origin.x()));
     if (headRepainted) {
         pieces->head.layout->draw(&painter, origin);
     }
     if (region.intersects(columnsOf(pieces->tail, tailOrigin.x())) &&
-        (headRepainted || !drawKeptPicture(painter, *pieces, origin))) {
+        ((headRepainted && m_places.empty()) || !drawKeptPicture(painter, *pieces, origin))) {
         pieces->tail.layout->draw(&painter, tailOrigin);
     }
 }
@@ -363,66 +364,99 @@ bool LabelWidget::drawKeptPicture(QPainter& painter, const Pieces& pieces, QPoin
     const int wholeScale = static_cast<int>(scale);
     const std::vector<int>& places = placesBetweenPixels(tail, wholeScale, format);
 
+    const PictureContext context{wholeScale, format, painter.pen().color().rgba(),
+                                 palette().color(QPalette::Window).rgba(),
+                                 qRound(tailOrigin.y() * scale * 64)};
+    if (!(context == m_pictureContext)) {
+        forgetPictures();
+        m_pictureContext = context;
+    }
     // Each glyph's place in 64ths of the label's device pixels, as the font engine takes it,
     // from the first glyph's whole pixel.
-    QByteArray key;
-    QDataStream stream(&key, QIODevice::WriteOnly);
-    stream << tail.text << wholeScale << static_cast<int>(format) << painter.pen().color().rgba()
-           << palette().color(QPalette::Window).rgba() << qRound(tailOrigin.y() * scale * 64);
+    if (tail.glyphs.empty() || tail.glyphs.size() > PictureKey{}.places.size()) {
+        return false;
+    }
+    PictureKey key{tail.text};
     int whole = 0;
-    bool first = true;
-    for (const Piece::Glyph& glyph : tail.glyphs) {
-        const int sixtyFourths = qFloor((tailOrigin.x() + glyph.position.x()) * scale * 64);
+    for (std::size_t at = 0; at < tail.glyphs.size(); ++at) {
+        const int sixtyFourths =
+            qFloor((tailOrigin.x() + tail.glyphs[at].position.x()) * scale * 64);
         const int pixel = floorDivide(sixtyFourths, 64);
         const int place = places[sixtyFourths - pixel * 64] + pixel * 64;
-        if (first) {
+        if (at == 0) {
             whole = floorDivide(place, 64);
-            first = false;
         }
-        stream << place - whole * 64;
+        key.places[at] = place - whole * 64;
     }
 
-    // The device pixels the glyphs may touch.
-    QRectF ink;
-    for (const Piece::Glyph& glyph : tail.glyphs) {
-        ink |= glyph.ink;
-    }
-    const QRect covered(QPoint(qFloor((tailOrigin.x() + ink.left()) * scale) - pictureMargin,
-                               qFloor((tailOrigin.y() + ink.top()) * scale) - pictureMargin),
-                        QPoint(qCeil((tailOrigin.x() + ink.right()) * scale) + pictureMargin,
-                               qCeil((tailOrigin.y() + ink.bottom()) * scale) + pictureMargin));
     auto picture = m_pictures.find(key);
-    const QRect placed = picture == m_pictures.end()
-                             ? covered
-                             : QRect(picture->offset + QPoint(whole, 0), picture->image.size());
+    QRect placed;
+    if (picture != m_pictures.end()) {
+        placed = QRect(picture->offset + QPoint(whole, 0), picture->kept.size());
+    } else {
+        // The device pixels the glyphs may touch.
+        QRectF ink;
+        for (const Piece::Glyph& glyph : tail.glyphs) {
+            ink |= glyph.ink;
+        }
+        placed = QRect(QPoint(qFloor((tailOrigin.x() + ink.left()) * scale) - pictureMargin,
+                              qFloor((tailOrigin.y() + ink.top()) * scale) - pictureMargin),
+                       QPoint(qCeil((tailOrigin.x() + ink.right()) * scale) - 1 + pictureMargin,
+                              qCeil((tailOrigin.y() + ink.bottom()) * scale) - 1 + pictureMargin));
+    }
     // Nothing else may draw where the picture goes: the first piece's columns and the border
     // stay clear of it.
-    const qreal ratio = scale / painter.worldTransform().m11();
     QRectF area = QRectF(textArea());
     area = QRectF(area.topLeft() * scale, area.size() * scale);
-    const int headRight = qCeil((origin.x() + pieces.head.inkRight) * scale) + pictureMargin;
+    const int headRight = qCeil((origin.x() + pieces.head.inkRight) * scale) - 1 + pictureMargin;
     if (!area.contains(QRectF(placed)) || placed.left() <= headRight) {
         return false;
     }
     if (picture == m_pictures.end()) {
         if (m_pictures.size() >= keptPicturesAtMost) {
-            m_pictures.clear();
+            forgetPictures();
         }
-        Picture made{QImage(covered.size(), format), covered.topLeft() - QPoint(whole, 0)};
-        made.image.fill(palette().color(QPalette::Window));
-        QPainter drawing(&made.image);
-        drawing.setTransform(QTransform(scale, 0, 0, scale, -covered.left(), -covered.top()));
-        drawing.setPen(painter.pen());
-        tail.layout->draw(&drawing, tailOrigin);
-        drawing.end();
-        picture = m_pictures.insert(key, std::move(made));
+        if (m_kept.isNull()) {
+            // Room for pictures a little larger than the first.
+            m_slot = placed.size() + QSize(2, 2) * wholeScale;
+            m_kept = QImage(m_slot.width() * picturesInARow,
+                            m_slot.height() * (keptPicturesAtMost / picturesInARow), format);
+            m_keeping = std::make_unique<QPainter>(&m_kept);
+        }
+        if (placed.width() > m_slot.width() || placed.height() > m_slot.height()) {
+            return false;
+        }
+        const int index = static_cast<int>(m_pictures.size());
+        const QRect kept(QPoint(index % picturesInARow * m_slot.width(),
+                                index / picturesInARow * m_slot.height()),
+                         placed.size());
+        QPainter& keeping = *m_keeping;
+        keeping.resetTransform();
+        keeping.setClipRect(kept);
+        keeping.setCompositionMode(QPainter::CompositionMode_Source);
+        keeping.fillRect(kept, palette().color(QPalette::Window));
+        keeping.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        keeping.setTransform(
+            QTransform(scale, 0, 0, scale, kept.left() - placed.left(), kept.top() - placed.top()));
+        keeping.setPen(painter.pen());
+        tail.layout->draw(&keeping, tailOrigin);
+        picture = m_pictures.insert(key, {kept, placed.topLeft() - QPoint(whole, 0)});
     }
-    painter.save();
+    const QTransform world = painter.worldTransform();
+    const qreal ratio = scale / world.m11();
+    const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(placed.topLeft(), picture->image);
-    painter.restore();
+    painter.drawImage(placed.topLeft(), m_kept, picture->kept);
+    painter.setCompositionMode(mode);
+    painter.setWorldTransform(world);
     return true;
+}
+
+void LabelWidget::forgetPictures() const {
+    m_pictures.clear();
+    m_keeping.reset();
+    m_kept = QImage();
 }
 
 void LabelWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -3,15 +3,16 @@
 #include <QFrame>
 #include <QHash>
 #include <QImage>
+#include <QPainter>
 #include <QRawFont>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
-class QPainter;
 class QTextLayout;
 
 namespace vantor {
@@ -132,14 +133,39 @@ private:
     std::optional<Pieces> m_pieces;
     mutable QHash<QString, Piece> m_heads;
     mutable QHash<QString, Piece> m_tails;
-    // The second pieces' pictures, kept by the piece's text, its glyphs' places between device
-    // pixels, the scale, the image format and the colours.
+    // The second pieces' pictures, kept by the piece's text and its glyphs' places between device
+    // pixels, side by side in one image with a painter kept on it, for one scale, image format,
+    // pair of colours and row (the day's row stays as the date changes): another of these starts
+    // them again.
+    struct PictureKey {
+        QString text;
+        std::array<int, 4> places{};
+        bool operator==(const PictureKey&) const = default;
+        friend size_t qHash(const PictureKey& key, size_t seed = 0) {
+            return qHashMulti(seed, key.text, key.places[0], key.places[1], key.places[2],
+                              key.places[3]);
+        }
+    };
+    struct PictureContext {
+        int scale = 0;
+        QImage::Format format = QImage::Format_Invalid;
+        QRgb pen = 0;
+        QRgb background = 0;
+        int row = 0;
+        bool operator==(const PictureContext&) const = default;
+    };
     struct Picture {
-        QImage image;
-        // Its top-left device pixel, from the whole pixel of the first glyph.
+        // Its place among the pictures.
+        QRect kept;
+        // Its top-left device pixel in the label, from the first glyph's whole pixel.
         QPoint offset;
     };
-    mutable QHash<QByteArray, Picture> m_pictures;
+    void forgetPictures() const;
+    mutable PictureContext m_pictureContext;
+    mutable QHash<PictureKey, Picture> m_pictures;
+    mutable QImage m_kept;
+    mutable std::unique_ptr<QPainter> m_keeping;
+    mutable QSize m_slot;
     mutable std::vector<int> m_places;
     mutable int m_placesScale = 0;
     mutable QImage::Format m_placesFormat = QImage::Format_Invalid;
