@@ -296,7 +296,7 @@ void LabelWidget::drawText(QPainter& painter, const QRegion& region) const {
 
 const std::vector<int>& LabelWidget::placesBetweenPixels(const Piece& piece, int scale,
                                                          QImage::Format format) const {
-    if (!m_places.empty() && m_placesScale == scale && m_placesFormat == format) {
+    if (!m_places.empty()) {
         return m_places;
     }
     // The piece's glyphs side by side, each at a whole number of device pixels from the one
@@ -341,8 +341,6 @@ const std::vector<int>& LabelWidget::placesBetweenPixels(const Piece& piece, int
         }
         m_places[shift - 64] = first - 64;
     }
-    m_placesScale = scale;
-    m_placesFormat = format;
     return m_places;
 }
 
@@ -361,21 +359,22 @@ bool LabelWidget::drawKeptPicture(QPainter& painter, const Pieces& pieces, QPoin
     const QImage::Format format = target->format();
     const Piece& tail = pieces.tail;
     const QPointF tailOrigin = origin + QPointF(pieces.head.advance, 0);
+    if (tail.glyphs.empty() || tail.glyphs.size() > PictureKey{}.places.size()) {
+        return false;
+    }
     const int wholeScale = static_cast<int>(scale);
-    const std::vector<int>& places = placesBetweenPixels(tail, wholeScale, format);
-
     const PictureContext context{wholeScale, format, painter.pen().color().rgba(),
                                  palette().color(QPalette::Window).rgba(),
                                  qRound(tailOrigin.y() * scale * 64)};
     if (!(context == m_pictureContext)) {
+        // The places between pixels are measured again for the new scale and image format.
         forgetPictures();
+        m_places.clear();
         m_pictureContext = context;
     }
+    const std::vector<int>& places = placesBetweenPixels(tail, wholeScale, format);
     // Each glyph's place in 64ths of the label's device pixels, as the font engine takes it,
     // from the first glyph's whole pixel.
-    if (tail.glyphs.empty() || tail.glyphs.size() > PictureKey{}.places.size()) {
-        return false;
-    }
     PictureKey key{tail.text};
     int whole = 0;
     for (std::size_t at = 0; at < tail.glyphs.size(); ++at) {

@@ -116,7 +116,7 @@ private:
     bool drawKeptPicture(QPainter& painter, const Pieces& pieces, QPointF origin) const;
     // For each 64th of a device pixel, the first 64th that the font engine draws a glyph at alike
     // (it draws at a few places between pixels, not at any): measured once for a scale and an
-    // image format, with the glyphs of `piece`.
+    // image format (the pictures' context), with the glyphs of `piece`.
     [[nodiscard]] const std::vector<int>& placesBetweenPixels(const Piece& piece, int scale,
                                                               QImage::Format format) const;
     // Where the text goes, in the normal size's pixels.
@@ -168,9 +168,8 @@ private:
     mutable QImage m_kept;
     mutable std::unique_ptr<QPainter> m_keeping;
     mutable QSize m_slot;
+    // The font engine's places between pixels for the pictures' scale and image format.
     mutable std::vector<int> m_places;
-    mutable int m_placesScale = 0;
-    mutable QImage::Format m_placesFormat = QImage::Format_Invalid;
 };
 
 } // namespace vantor

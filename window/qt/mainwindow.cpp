@@ -238,8 +238,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::showEvent(QShowEvent* event) {
     // The window is about to be mapped, perhaps under the pointer: the entry that the toolkit
     // answers with a round trip to the display waits until the first frame is painted.
-    if (QWindow* handle = windowHandle(); handle != nullptr && !m_shownOnce) {
-        m_shownOnce = true;
+    if (QWindow* handle = windowHandle(); handle != nullptr && !m_firstFramePainted) {
         ignorePointer(*handle);
     }
     QMainWindow::showEvent(event);

@@ -61,7 +61,6 @@ private:
     void centreBy(QSize outer);
 
     bool m_centreWhenFramed = false;
-    bool m_shownOnce = false;
     bool m_firstFramePainted = false;
 
     RetroForm m_form;
