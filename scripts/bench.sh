@@ -2,7 +2,8 @@
 # Every performance figure of Vantor in one run: the Google Benchmark programs (ratios measured
 # in the same run), then the whole program under a virtual X server: start-up to the first
 # complete frame against a bare Qt window of the same size, the CPU it uses while the clock runs
-# at 10 ticks a second (several 30-second runs), and its peak memory at the normal size and at
+# at 10 ticks a second (several 30-second runs, each followed by one of the bare window repainting
+# two small rectangles at the same rate), and its peak memory at the normal size and at
 # the largest zoom. The machine's load average is printed with every whole-program figure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -71,18 +72,35 @@ run_clock() {
 cpu_ns() { cat /proc/"$pid"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
 peak_mb() { awk '/VmHWM/ { printf "%.1f", $2 / 1024 }' /proc/"$pid"/status; }
 
-: >cpu.pc
-for ((i = 0; i < runs; i++)); do
-    start; run_clock
+: >cpu.pc; : >barecpu.pc
+measure_cpu() {
+    local before after t0 t1
     before=$(cpu_ns); t0=$(date +%s%N)
     sleep "$seconds"
     after=$(cpu_ns); t1=$(date +%s%N)
-    pc=$(awk -v c=$((after - before)) -v w=$((t1 - t0)) 'BEGIN { printf "%.3f", 100 * c / w }')
+    awk -v c=$((after - before)) -v w=$((t1 - t0)) 'BEGIN { printf "%.3f", 100 * c / w }'
+}
+# Vantor and the bare window repainting two small rectangles at the same rate take turns: the
+# bare window's figure is the floor that the toolkit, the X connection and this machine's
+# wake-ups set under any running clock.
+for ((i = 0; i < runs; i++)); do
+    start; run_clock
+    pc=$(measure_cpu)
     echo "$pc" >>cpu.pc
-    echo "CPU run $((i + 1)): $pc % of one core over ${seconds} s, peak resident $(peak_mb) MB (load $(load))"
+    peak=$(peak_mb)
     kill "$pid"; wait "$pid" 2>/dev/null || true
+    "$bin/vantor_barewindow" "$width" "$height" --tick 2>/dev/null & pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Bare window$' | head -1)
+    xdotool windowfocus --sync "$window"
+    sleep 1
+    [ "$(shot)" != "$(sleep 0.3; shot)" ] || { echo "the bare window does not repaint" >&2; exit 1; }
+    bare=$(measure_cpu)
+    echo "$bare" >>barecpu.pc
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    echo "CPU run $((i + 1)): Vantor $pc %, bare window repainting $bare % of one core over ${seconds} s each, Vantor's peak resident $peak MB (load $(load))"
 done
-echo "CPU while running at 10 ticks/s, median of $runs: $(median <cpu.pc) % of one core (spread $(spread <cpu.pc))"
+v=$(median <cpu.pc); b=$(median <barecpu.pc)
+echo "CPU while running at 10 ticks/s, median of $runs: $v % of one core (spread $(spread <cpu.pc)); bare window repainting two rectangles $b % ($(spread <barecpu.pc)), ratio $(awk -v v="$v" -v b="$b" 'BEGIN { printf "%.2f", v / b }')"
 
 # Peak memory at the largest zoom: Ctrl+Plus three times makes the window four times its size.
 start
