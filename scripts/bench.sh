@@ -46,13 +46,16 @@ v=$(median <vantor.ms); b=$(median <bare.ms)
 awk -v v="$v" -v b="$b" -v vs="$(spread <vantor.ms)" -v bs="$(spread <bare.ms)" 'BEGIN {
     printf "start-up to the first complete frame, median of %d: Vantor %.0f ms (%s), bare window %.0f ms (%s), ratio %.2f\n", '"$starts"', v, vs, b, bs, v / b }'
 
-# Starts the program, waits for its window and gives it the keyboard focus.
-start() {
-    "$bin/vantor" 2>/dev/null & pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantor 2.00$' | head -1)
+# Starts a program (the arguments after its window's title), waits for its window and gives it
+# the keyboard focus.
+open_window() {
+    local title=$1; shift
+    "$@" 2>/dev/null & pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -1)
     xdotool windowfocus --sync "$window"
     sleep 1
 }
+start() { open_window '^Vantor 2.00$' "$bin/vantor"; }
 shot() { import -window "$window" rgb:- | md5sum; }
 # Presses the run-forward key and makes sure the clock runs: the window (its date label above
 # all) is still while the clock stands and keeps changing once it runs.
@@ -89,10 +92,7 @@ for ((i = 0; i < runs; i++)); do
     echo "$pc" >>cpu.pc
     peak=$(peak_mb)
     kill "$pid"; wait "$pid" 2>/dev/null || true
-    "$bin/vantor_barewindow" "$width" "$height" --tick 2>/dev/null & pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Bare window$' | head -1)
-    xdotool windowfocus --sync "$window"
-    sleep 1
+    open_window '^Bare window$' "$bin/vantor_barewindow" "$width" "$height" --tick
     [ "$(shot)" != "$(sleep 0.3; shot)" ] || { echo "the bare window does not repaint" >&2; exit 1; }
     bare=$(measure_cpu)
     echo "$bare" >>barecpu.pc
